@@ -1,0 +1,26 @@
+// Binary digits of the clock face: no Windows here, so the native build tests it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kelbo {
+
+// Lamp colours as 0x00BBGGRR values.
+inline constexpr std::uint32_t kLitColour = 0x00FF8080;    // R 128, G 128, B 255
+inline constexpr std::uint32_t kUnlitColour = 0x00404080;  // R 128, G 64, B 64
+
+// Puts the binary text of n in front of what `buffer` holds, then pads the
+// buffer with leading zeros to at least six characters. Longer results are
+// not cut. Zero gives a single "0" digit before the padding.
+void IntToBin(std::int16_t n, std::string& buffer);
+
+// Colour of the lamp showing one binary digit: lit for '1', unlit otherwise.
+constexpr std::uint32_t LampColour(char digit) { return digit == '1' ? kLitColour : kUnlitColour; }
+
+// The colours a row's lamps take for a value: element p - 1 is the lamp of
+// digit position p (1 = weight 32 ... 6 = weight 1).
+std::array<std::uint32_t, 6> RowColours(std::int16_t value);
+
+}  // namespace kelbo

@@ -1,0 +1,40 @@
+#include "ui/child_controls.h"
+
+#include <commctrl.h>
+
+#include "ui/form.h"
+
+namespace kelbo {
+
+void PushButton::Create(Form& form, const ChildSpec& spec, bool defaultButton,
+                        std::function<void()> onClick) {
+  hwnd_ = form.CreateChild(L"BUTTON", spec, defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  form.OnCommand(hwnd_, [onClick = std::move(onClick)](WORD code) {
+    if (code == BN_CLICKED) onClick();
+  });
+}
+
+void PushButton::Click() const { ::SendMessageW(hwnd_, BM_CLICK, 0, 0); }
+
+void CheckBox::Create(Form& form, const ChildSpec& spec) {
+  hwnd_ = form.CreateChild(L"BUTTON", spec, BS_AUTOCHECKBOX);
+}
+
+int CheckBox::Value() const { return static_cast<int>(::SendMessageW(hwnd_, BM_GETCHECK, 0, 0)); }
+void CheckBox::SetValue(int value) { ::SendMessageW(hwnd_, BM_SETCHECK, value, 0); }
+
+void Slider::Create(Form& form, const ChildSpec& spec, Range range,
+                    std::function<void()> onChange) {
+  hwnd_ = form.CreateChild(TRACKBAR_CLASSW, spec, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS);
+  ::SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, range.minimum);
+  ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);
+  ::SendMessageW(hwnd_, TBM_SETLINESIZE, 0, range.smallStep);
+  ::SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, range.largeStep);
+  ::SendMessageW(hwnd_, TBM_SETTICFREQ, 16, 0);
+  form.OnScroll(hwnd_, std::move(onChange));
+}
+
+int Slider::Position() const { return static_cast<int>(::SendMessageW(hwnd_, TBM_GETPOS, 0, 0)); }
+void Slider::SetPosition(int position) { ::SendMessageW(hwnd_, TBM_SETPOS, TRUE, position); }
+
+}  // namespace kelbo

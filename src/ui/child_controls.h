@@ -1,0 +1,35 @@
+// Windowed controls: push button, check box and the common-controls slider.
+#pragma once
+
+#include <functional>
+
+#include "ui/control.h"
+
+namespace kelbo {
+
+class Form;
+
+class PushButton : public ChildControl {
+ public:
+  void Create(Form& form, const ChildSpec& spec, bool defaultButton, std::function<void()> onClick);
+  void Click() const;  // as a press from the keyboard or the mouse would
+};
+
+class CheckBox : public ChildControl {
+ public:
+  void Create(Form& form, const ChildSpec& spec);
+  int Value() const;  // 0 unchecked, 1 checked, 2 greyed
+  void SetValue(int value);
+};
+
+class Slider : public ChildControl {
+ public:
+  struct Range {
+    int minimum, maximum, smallStep, largeStep;
+  };
+  void Create(Form& form, const ChildSpec& spec, Range range, std::function<void()> onChange);
+  int Position() const;
+  void SetPosition(int position);
+};
+
+}  // namespace kelbo

@@ -1,0 +1,83 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "ui/form.h"
+#include "ui/images.h"
+#include "ui/screen.h"
+
+namespace kelbo {
+
+RECT ToPixels(const TwipsRect& box) {
+  // Each edge is rounded on its own, so neighbours never overlap or gap.
+  return {Screen::ToPixelsX(box.left), Screen::ToPixelsY(box.top),
+          Screen::ToPixelsX(box.left + box.width), Screen::ToPixelsY(box.top + box.height)};
+}
+
+void Control::Invalidate() const {
+  if (form_) form_->Invalidate(PixelRect());
+}
+
+void Lamp::SetFillColor(COLORREF colour) {
+  if (colour == fill_) return;
+  fill_ = colour;
+  Invalidate();
+}
+
+RECT Lamp::CircleRect() const {
+  const TwipsRect& b = box();
+  const int diameter = std::min(b.width, b.height);
+  return ToPixels({b.left + (b.width - diameter) / 2, b.top + (b.height - diameter) / 2, diameter,
+                   diameter});
+}
+
+void Lamp::Paint(HDC dc) const {
+  UniqueBrush brush(::CreateSolidBrush(fill_));
+  UniquePen pen(::CreatePen(PS_INSIDEFRAME, 2, ::GetSysColor(COLOR_WINDOWTEXT)));
+  ScopedSelect selectBrush(dc, brush.get());
+  ScopedSelect selectPen(dc, pen.get());
+  const RECT r = CircleRect();
+  ::Ellipse(dc, r.left, r.top, r.right, r.bottom);
+}
+
+void Label::SetText(std::wstring text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  Invalidate();
+}
+
+void Label::Paint(HDC dc) const {
+  RECT r = PixelRect();
+  ScopedSelect selectFont(dc, font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(DEFAULT_GUI_FONT));
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+  const UINT align = align_ == Align::Center  ? DT_CENTER
+                     : align_ == Align::Right ? DT_RIGHT
+                                              : DT_LEFT;
+  ::DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r,
+              align | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
+}
+
+void Picture::LoadJpegResource(int resourceId) {
+  const RECT r = PixelRect();
+  bitmap_ = LoadScaledImageResource(resourceId, r.right - r.left, r.bottom - r.top);
+}
+
+void Picture::LoadIconResource(int resourceId) {
+  const RECT r = PixelRect();
+  icon_ = LoadIconAtSize(resourceId, r.right - r.left, r.bottom - r.top);
+}
+
+void Picture::Paint(HDC dc) const {
+  const RECT r = PixelRect();
+  if (icon_) {
+    ::DrawIconEx(dc, r.left, r.top, icon_.get(), r.right - r.left, r.bottom - r.top, 0, nullptr,
+                 DI_NORMAL);
+  } else if (bitmap_) {
+    UniqueMemoryDc source(::CreateCompatibleDC(dc));
+    ScopedSelect select(source.get(), bitmap_.get());
+    ::BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source.get(), 0, 0, SRCCOPY);
+  }
+}
+
+}  // namespace kelbo

@@ -1,0 +1,130 @@
+// Controls of a form's layout. Lamps, labels and pictures are windowless and
+// painted by their form; push buttons, check boxes and sliders are windows of
+// their own, created by the form and destroyed with it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/handles.h"
+
+namespace kelbo {
+
+class Form;
+
+struct TwipsRect {
+  int left, top, width, height;
+};
+struct TwipsSize {
+  int width, height;
+};
+
+struct FontSpec {
+  const wchar_t* face;
+  double points;
+  bool bold;
+  bool operator==(const FontSpec&) const = default;
+};
+
+// A rectangle in twips relative to the client area, as client pixels.
+RECT ToPixels(const TwipsRect& box);
+
+class Control {
+ public:
+  Control(std::string name, TwipsRect box) : name_(std::move(name)), box_(box) {}
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  const std::string& name() const { return name_; }
+  const TwipsRect& box() const { return box_; }
+  RECT PixelRect() const { return ToPixels(box_); }
+
+  virtual void Paint(HDC dc) const = 0;
+  virtual bool Clickable() const { return false; }
+  virtual void Click() {}
+
+ protected:
+  void Invalidate() const;
+
+ private:
+  friend class Form;
+  std::string name_;
+  TwipsRect box_;
+  Form* form_ = nullptr;
+};
+
+// A filled circle, the smaller side of its box across, centred in the box,
+// outlined 2 pixels wide in the window-text colour.
+class Lamp : public Control {
+ public:
+  Lamp(std::string name, TwipsRect box, COLORREF fill) : Control(std::move(name), box), fill_(fill) {}
+  COLORREF FillColor() const { return fill_; }
+  // Repaints the lamp only when its colour changes.
+  void SetFillColor(COLORREF colour);
+  RECT CircleRect() const;
+  void Paint(HDC dc) const override;
+
+ private:
+  COLORREF fill_;
+};
+
+// Fixed text on the form's own background.
+class Label : public Control {
+ public:
+  enum class Align { Left, Center, Right };
+  Label(std::string name, TwipsRect box, std::wstring text, Align align = Align::Left)
+      : Control(std::move(name), box), text_(std::move(text)), align_(align) {}
+  const std::wstring& Text() const { return text_; }
+  void SetText(std::wstring text);
+  void SetFont(HFONT font) { font_ = font; }
+  void Paint(HDC dc) const override;
+
+ private:
+  std::wstring text_;
+  Align align_;
+  HFONT font_ = nullptr;  // owned by the form
+};
+
+// A picture scaled to its box, with a click.
+class Picture : public Control {
+ public:
+  Picture(std::string name, TwipsRect box) : Control(std::move(name), box) {}
+  void LoadJpegResource(int resourceId);
+  void LoadIconResource(int resourceId);
+  HICON Icon() const { return icon_.get(); }
+  void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
+  void Paint(HDC dc) const override;
+  bool Clickable() const override { return static_cast<bool>(onClick_); }
+  void Click() override { onClick_(); }
+
+ private:
+  UniqueBitmap bitmap_;
+  UniqueIcon icon_;
+  std::function<void()> onClick_;
+};
+
+// What every windowed child control is made from.
+struct ChildSpec {
+  std::string name;
+  TwipsRect box;
+  std::wstring text;
+  FontSpec font;
+  bool tabStop;
+};
+
+class ChildControl {
+ public:
+  ChildControl() = default;
+  ChildControl(const ChildControl&) = delete;
+  ChildControl& operator=(const ChildControl&) = delete;
+  HWND hWnd() const { return hwnd_; }
+
+ protected:
+  HWND hwnd_ = nullptr;  // destroyed by the parent window
+};
+
+}  // namespace kelbo

@@ -1,0 +1,332 @@
+#include "ui/form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "resource_ids.h"
+#include "ui/screen.h"
+#include "ui/twips.h"
+
+namespace kelbo {
+
+namespace {
+
+std::vector<Form*>& LiveForms() {
+  static std::vector<Form*> forms;
+  return forms;
+}
+bool quitWhenLastFormCloses = false;
+
+void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  if (::GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = className;
+  // Shared icons belong to the system and are never destroyed by us.
+  wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_CUBE), IMAGE_ICON,
+                                             ::GetSystemMetrics(SM_CXICON),
+                                             ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_CUBE), IMAGE_ICON,
+                                               ::GetSystemMetrics(SM_CXSMICON),
+                                               ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  ::RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+Form::~Form() {
+  // The derived form's controls and timers are gone already.
+  controls_.clear();
+  timers_.clear();
+  if (hwnd_) ::DestroyWindow(hwnd_);
+}
+
+void Form::CreateForm(const FormOptions& options) {
+  RegisterFormClass(options.className, &Form::WindowProc);
+  dialogKeys_ = options.dialogKeys;
+  backColor_ = options.backColor;
+  RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
+         Screen::ToPixelsY(options.clientSize.height)};
+  ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
+  ::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
+                    nullptr, ::GetModuleHandleW(nullptr), this);
+  for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
+}
+
+// CreateWindowEx's last argument is the form; WM_NCCREATE stores it with the
+// window and WM_NCDESTROY takes it away again.
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* form = nullptr;
+  if (message == WM_NCCREATE) {
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    LiveForms().push_back(form);
+  } else {
+    form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!form) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    const LRESULT result = ::DefWindowProcW(hwnd, message, wParam, lParam);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    form->Detach();
+    return result;
+  }
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+void Form::Detach() {
+  hwnd_ = nullptr;
+  tooltip_ = nullptr;
+  pressed_ = nullptr;
+  for (Timer* timer : timers_) timer->Detach();
+  commandHandlers_.clear();
+  scrollHandlers_.clear();
+  auto& forms = LiveForms();
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  if (forms.empty() && quitWhenLastFormCloses) ::PostQuitMessage(0);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (OnMessage(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers everything
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_PRINTCLIENT: {
+      RECT client;
+      ::GetClientRect(hwnd_, &client);
+      PaintClient(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
+    case WM_TIMER:
+      for (Timer* timer : timers_)
+        if (timer->id_ == wParam && timer->Enabled()) {
+          timer->Tick();
+          break;
+        }
+      return 0;
+    case WM_LBUTTONDOWN: {
+      pressed_ = ClickableAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+      if (pressed_) ::SetCapture(hwnd_);
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      Control* pressed = pressed_;
+      pressed_ = nullptr;
+      if (::GetCapture() == hwnd_) ::ReleaseCapture();
+      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      // The click may unload this form: it is the last thing done here.
+      if (pressed && ClickableAt(at) == pressed) pressed->Click();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = nullptr;
+      return 0;
+    case WM_COMMAND: {
+      auto it = commandHandlers_.find(reinterpret_cast<HWND>(lParam));
+      if (it != commandHandlers_.end()) {
+        auto handler = it->second;  // the handler may unload the form
+        handler(HIWORD(wParam));
+      }
+      return 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL: {
+      auto it = scrollHandlers_.find(reinterpret_cast<HWND>(lParam));
+      if (it != scrollHandlers_.end()) {
+        auto handler = it->second;
+        handler();
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+  }
+}
+
+bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Form::OnPaint() {
+  PaintDc paint(hwnd_);
+  const RECT& area = paint.area();
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  // Draw into a back buffer the size of the damaged area, then copy it once.
+  UniqueMemoryDc buffer(::CreateCompatibleDC(paint.dc()));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(paint.dc(), width, height));
+  {
+    ScopedSelect select(buffer.get(), bitmap.get());
+    ::SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
+    PaintClient(buffer.get(), area);
+    ::SetViewportOrgEx(buffer.get(), 0, 0, nullptr);
+    ::BitBlt(paint.dc(), area.left, area.top, width, height, buffer.get(), 0, 0, SRCCOPY);
+  }
+}
+
+void Form::PaintClient(HDC dc, const RECT& area) const {
+  UniqueBrush background(::CreateSolidBrush(backColor_));
+  ::FillRect(dc, &area, background.get());
+  for (const Control* control : controls_) {
+    const RECT r = control->PixelRect();
+    RECT overlap;
+    if (::IntersectRect(&overlap, &r, &area)) control->Paint(dc);
+  }
+}
+
+void Form::Invalidate(const RECT& pixels) {
+  if (hwnd_) ::InvalidateRect(hwnd_, &pixels, FALSE);
+}
+
+Control* Form::ClickableAt(POINT pixel) const {
+  for (Control* control : controls_) {
+    const RECT r = control->PixelRect();
+    if (control->Clickable() && ::PtInRect(&r, pixel)) return control;
+  }
+  return nullptr;
+}
+
+void Form::AddControl(Control& control) {
+  control.form_ = this;
+  controls_.push_back(&control);
+}
+
+void Form::AddTimer(Timer& timer) {
+  timers_.push_back(&timer);
+  if (hwnd_) timer.Attach(hwnd_, timers_.size());
+}
+
+void Form::AddTooltip(const Control& control, const std::wstring& text) {
+  if (!tooltip_) {
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(&control);
+  tool.rect = control.PixelRect();
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HFONT Form::Font(const FontSpec& spec) {
+  for (const auto& [known, font] : fonts_)
+    if (known == spec) return font.get();
+  UniqueFont font(::CreateFontW(-PointsToPixels(spec.points, Screen::Dpi()), 0, 0, 0,
+                                spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec.face));
+  HFONT handle = font.get();
+  fonts_.emplace_back(spec, std::move(font));
+  return handle;
+}
+
+HWND Form::CreateChild(const wchar_t* windowClass, const ChildSpec& spec, DWORD style) {
+  const RECT r = ToPixels(spec.box);
+  HWND child = ::CreateWindowExW(
+      0, windowClass, spec.text.c_str(), WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0) | style,
+      r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId_++)), ::GetModuleHandleW(nullptr),
+      nullptr);
+  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.font)), FALSE);
+  return child;
+}
+
+void Form::OnCommand(HWND child, std::function<void(WORD)> handler) {
+  commandHandlers_[child] = std::move(handler);
+}
+
+void Form::OnScroll(HWND child, std::function<void()> handler) {
+  scrollHandlers_[child] = std::move(handler);
+}
+
+const Control* Form::FindControl(std::string_view name) const {
+  for (const Control* control : controls_)
+    if (control->name() == name) return control;
+  return nullptr;
+}
+
+RECT Form::WindowRect() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  return r;
+}
+
+float Form::Left() const { return static_cast<float>(WindowRect().left * Screen::TwipsPerPixelX()); }
+float Form::Top() const { return static_cast<float>(WindowRect().top * Screen::TwipsPerPixelY()); }
+float Form::Width() const {
+  const RECT r = WindowRect();
+  return static_cast<float>((r.right - r.left) * Screen::TwipsPerPixelX());
+}
+float Form::Height() const {
+  const RECT r = WindowRect();
+  return static_cast<float>((r.bottom - r.top) * Screen::TwipsPerPixelY());
+}
+
+void Form::MoveTo(int x, int y) {
+  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+void Form::ResizeTo(int width, int height) {
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetLeft(float twips) { MoveTo(Screen::ToPixelsX(twips), WindowRect().top); }
+void Form::SetTop(float twips) { MoveTo(WindowRect().left, Screen::ToPixelsY(twips)); }
+void Form::SetWidth(float twips) {
+  const RECT r = WindowRect();
+  ResizeTo(Screen::ToPixelsX(twips), r.bottom - r.top);
+}
+void Form::SetHeight(float twips) {
+  const RECT r = WindowRect();
+  ResizeTo(r.right - r.left, Screen::ToPixelsY(twips));
+}
+
+bool Form::Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
+void Form::SetVisible(bool visible) {
+  if (hwnd_) ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+void Form::Show() {
+  if (!hwnd_) return;
+  ::ShowWindow(hwnd_, SW_SHOW);
+  ::SetForegroundWindow(hwnd_);
+}
+void Form::Unload() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+}
+
+void Form::SetBackColor(COLORREF colour) {
+  backColor_ = colour;
+  if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+int Form::OpenForms() { return static_cast<int>(LiveForms().size()); }
+void Form::SetQuitWhenLastFormCloses(bool quit) { quitWhenLastFormCloses = quit; }
+
+bool Form::PreTranslateMessage(MSG& message) {
+  if (!message.hwnd) return false;
+  HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+  for (Form* form : LiveForms())
+    if (form->hwnd_ == root && form->dialogKeys_) return ::IsDialogMessageW(root, &message);
+  return false;
+}
+
+}  // namespace kelbo

@@ -1,0 +1,111 @@
+// A form: one top-level window built from a layout, owning its HWND, its
+// windowless controls' painting, its timers and its child controls' events.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/handles.h"
+#include "ui/timer.h"
+
+namespace kelbo {
+
+struct FormOptions {
+  const wchar_t* className;
+  std::wstring caption;
+  DWORD style;
+  DWORD exStyle;
+  COLORREF backColor;
+  TwipsSize clientSize;  // as designed; start-up code may resize
+  bool dialogKeys;       // Tab, arrows, Enter and Esc move between child controls
+};
+
+class Form {
+ public:
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  HWND hWnd() const { return hwnd_; }
+  bool IsLoaded() const { return hwnd_ != nullptr; }
+
+  // Outer position and size in twips, read back from the window system,
+  // which keeps them in whole pixels.
+  float Left() const;
+  float Top() const;
+  float Width() const;
+  float Height() const;
+  void SetLeft(float twips);
+  void SetTop(float twips);
+  void SetWidth(float twips);
+  void SetHeight(float twips);
+
+  bool Visible() const;
+  void SetVisible(bool visible);  // shows without activating
+  void Show();                    // shows and activates
+  void Unload();                  // closes and destroys the window
+
+  COLORREF BackColor() const { return backColor_; }
+  void SetBackColor(COLORREF colour);
+
+  const Control* FindControl(std::string_view name) const;
+
+  // Draws the client area's `area` into `dc`; WM_PAINT goes through a back
+  // buffer to here, and WM_PRINTCLIENT lets a test render into a memory DC.
+  void PaintClient(HDC dc, const RECT& area) const;
+  void Invalidate(const RECT& pixels);
+
+  static int OpenForms();
+  static void SetQuitWhenLastFormCloses(bool quit);
+  // Keyboard navigation for forms that want it; true when the message was used.
+  static bool PreTranslateMessage(MSG& message);
+
+  // For windowed child controls: they are created here and report through
+  // these handlers.
+  HWND CreateChild(const wchar_t* windowClass, const ChildSpec& spec, DWORD style);
+  void OnCommand(HWND child, std::function<void(WORD code)> handler);
+  void OnScroll(HWND child, std::function<void()> handler);
+
+ protected:
+  Form() = default;
+  void CreateForm(const FormOptions& options);
+  void AddControl(Control& control);
+  void AddTimer(Timer& timer);
+  void AddTooltip(const Control& control, const std::wstring& text);
+  HFONT Font(const FontSpec& spec);
+
+
+  // Messages a form wants before the common handling; return true when handled.
+  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  virtual void OnClose() { Unload(); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  Control* ClickableAt(POINT pixel) const;
+  void Detach();
+  void MoveTo(int x, int y);
+  void ResizeTo(int width, int height);
+  RECT WindowRect() const;
+
+  HWND hwnd_ = nullptr;
+  bool dialogKeys_ = false;
+  COLORREF backColor_ = 0;
+  std::vector<Control*> controls_;
+  std::vector<Timer*> timers_;
+  std::vector<std::pair<FontSpec, UniqueFont>> fonts_;
+  std::map<HWND, std::function<void(WORD)>> commandHandlers_;
+  std::map<HWND, std::function<void()>> scrollHandlers_;
+  HWND tooltip_ = nullptr;  // owned by this window, destroyed with it
+  Control* pressed_ = nullptr;
+  int nextChildId_ = 100;
+};
+
+}  // namespace kelbo

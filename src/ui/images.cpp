@@ -1,0 +1,91 @@
+#include "ui/images.h"
+
+#include <wincodec.h>
+
+#include <memory>
+
+namespace kelbo {
+
+namespace {
+
+struct ComRelease {
+  void operator()(IUnknown* p) const noexcept {
+    if (p) p->Release();
+  }
+};
+template <typename T>
+using ComPtr = std::unique_ptr<T, ComRelease>;
+
+template <typename T>
+ComPtr<T> Take(T* raw) {
+  return ComPtr<T>(raw);
+}
+
+}  // namespace
+
+UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height) {
+  if (width <= 0 || height <= 0) return nullptr;
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
+  if (!resource) return nullptr;
+  auto* data = static_cast<BYTE*>(::LockResource(::LoadResource(module, resource)));
+  const DWORD size = ::SizeofResource(module, resource);
+
+  IWICImagingFactory* rawFactory = nullptr;
+  if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(&rawFactory))))
+    return nullptr;
+  auto factory = Take(rawFactory);
+
+  IWICStream* rawStream = nullptr;
+  if (FAILED(factory->CreateStream(&rawStream))) return nullptr;
+  auto stream = Take(rawStream);
+  if (FAILED(stream->InitializeFromMemory(data, size))) return nullptr;
+
+  IWICBitmapDecoder* rawDecoder = nullptr;
+  if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnLoad,
+                                              &rawDecoder)))
+    return nullptr;
+  auto decoder = Take(rawDecoder);
+  IWICBitmapFrameDecode* rawFrame = nullptr;
+  if (FAILED(decoder->GetFrame(0, &rawFrame))) return nullptr;
+  auto frame = Take(rawFrame);
+
+  IWICBitmapScaler* rawScaler = nullptr;
+  if (FAILED(factory->CreateBitmapScaler(&rawScaler))) return nullptr;
+  auto scaler = Take(rawScaler);
+  if (FAILED(scaler->Initialize(frame.get(), width, height, WICBitmapInterpolationModeFant)))
+    return nullptr;
+
+  IWICFormatConverter* rawConverter = nullptr;
+  if (FAILED(factory->CreateFormatConverter(&rawConverter))) return nullptr;
+  auto converter = Take(rawConverter);
+  if (FAILED(converter->Initialize(scaler.get(), GUID_WICPixelFormat32bppBGR,
+                                   WICBitmapDitherTypeNone, nullptr, 0,
+                                   WICBitmapPaletteTypeCustom)))
+    return nullptr;
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return nullptr;
+  const UINT stride = static_cast<UINT>(width) * 4;
+  if (FAILED(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
+                                   static_cast<BYTE*>(bits))))
+    return nullptr;
+  return bitmap;
+}
+
+UniqueIcon LoadIconAtSize(int resourceId, int width, int height) {
+  return UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                                    width, height, 0)));
+}
+
+}  // namespace kelbo

@@ -1,0 +1,76 @@
+// The main window: the round, translucent binary clock.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/child_controls.h"
+#include "ui/form.h"
+
+namespace kelbo {
+
+class FrmMain : public Form {
+ public:
+  FrmMain();
+  ~FrmMain() override;
+
+  // Creates the window from its layout and runs Form_Load; the caller shows it.
+  void Load();
+
+  // Start-up (window/).
+  void Form_Load();
+  // Clock face (clock/).
+  void tmr1_Timer();
+  // Idle watcher (idle/).
+  void CheckIdle();
+  void tmr2_Timer();
+  // Commands (tray/).
+  void imgMin_Click();
+  void imgConfig_Click();
+  void imgExit_Click();
+  void mnuShow_Click();
+  void mnuConfig_Click();
+  void mnuExit_Click();
+  // Opacity prompt (window/).
+  void cmdTran_Click();
+
+  // Where the start-up placed the window: [0] Top, [1] Left, in twips.
+  std::array<float, 2> HomePosition{};
+  // The idle drift's direction code.
+  std::int16_t MoveDirection = 2;
+
+  Timer tmr1;  // the clock tick, every second
+  Timer tmr2;  // the idle drift, every 10 ms while on
+
+  const Lamp* FindLamp(std::string_view name) const;
+  HMENU PopupMenu() const { return mnuPopup_.get(); }
+  const PushButton& cmdTran() const { return cmdTran_; }
+
+ private:
+  using RowLamps = std::array<Lamp*, 7>;  // by digit position 1..6
+  void BuildLayout();
+  Lamp& AddLamp(const std::string& name, TwipsRect box, COLORREF colour);
+  Picture& AddPicture(const std::string& name, TwipsRect box);
+  void BuildPopupMenu();
+  void PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps);
+  void MakeWindowRound();
+
+  // The digits of the row being drawn; empty between rows.
+  std::string BinaryBuffer;
+
+  std::vector<std::unique_ptr<Control>> controls_;
+  RowLamps cirhr_{};
+  RowLamps cirmin_{};
+  RowLamps cirSec_{};
+  Picture* imgMin_ = nullptr;
+  Picture* imgConfig_ = nullptr;
+  Picture* imgExit_ = nullptr;
+  Picture* Img1_ = nullptr;
+  PushButton cmdTran_;
+  UniqueMenu mnuPopup_;
+};
+
+}  // namespace kelbo
