@@ -85,7 +85,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 void Form::Detach() {
   hwnd_ = nullptr;
-  tooltip_ = nullptr;
+  tooltip_.reset();
   pressed_ = nullptr;
   for (Timer* timer : timers_) timer->Detach();
   commandHandlers_.clear();
@@ -213,10 +213,10 @@ void Form::AddTimer(Timer& timer) {
 
 void Form::AddTooltip(const Control& control, const std::wstring& text) {
   if (!tooltip_) {
-    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                 ::GetModuleHandleW(nullptr), nullptr);
+    tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                     ::GetModuleHandleW(nullptr), nullptr));
   }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
@@ -225,7 +225,7 @@ void Form::AddTooltip(const Control& control, const std::wstring& text) {
   tool.uId = reinterpret_cast<UINT_PTR>(&control);
   tool.rect = control.PixelRect();
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 HFONT Form::Font(const FontSpec& spec) {

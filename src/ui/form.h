@@ -103,7 +103,9 @@ class Form {
   std::vector<std::pair<FontSpec, UniqueFont>> fonts_;
   std::map<HWND, std::function<void(WORD)>> commandHandlers_;
   std::map<HWND, std::function<void()>> scrollHandlers_;
-  HWND tooltip_ = nullptr;  // owned by this window, destroyed with it
+  // Not owned by the form's window: an owned topmost popup keeps Wine from
+  // putting its owner into the topmost band. Destroyed with the window.
+  UniqueWindow tooltip_;
   Control* pressed_ = nullptr;
   int nextChildId_ = 100;
 };

@@ -23,6 +23,7 @@ inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
 inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
 inline void DeleteDcHandle(HDC h) { ::DeleteDC(h); }
+inline void DestroyWindowHandle(HWND h) { ::DestroyWindow(h); }
 
 using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
@@ -32,6 +33,7 @@ using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDcHandle>;
+using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 
 // Selects an object into a DC for a scope and puts the old one back, so that
 // the object is never deleted while still selected.

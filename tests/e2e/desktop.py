@@ -1,0 +1,106 @@
+"""Drives the real KelboTime.exe under Wine on the test display, as a user
+would: real X input through xdotool, screenshots through ImageMagick."""
+
+import os
+import subprocess
+import time
+
+TWIPS_PER_PIXEL = 15  # Wine's default 96 DPI
+LIT = (128, 128, 255)    # 0x00FF8080 as R, G, B
+UNLIT = (128, 64, 64)    # 0x00404080
+SALMON = (255, 102, 102)
+
+
+def px(twips):
+    """Twips to pixels, nearest, halves to even (as the program rounds)."""
+    return round(twips / TWIPS_PER_PIXEL)
+
+
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
+
+
+class App:
+    """One running KelboTime.exe; stopped at the end of a `with` block."""
+
+    def __init__(self, exe):
+        self.exe = exe
+        self.process = None
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.window = self.wait_for_window("Kelbo Time")
+        return self
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def wait_for_window(self, name, timeout=30):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.2)
+        raise AssertionError(f"no window named {name!r} within {timeout} s")
+
+    def geometry(self, window=None):
+        """(left, top, width, height) of a window in screen pixels."""
+        out = run("xdotool", "getwindowgeometry", "--shell", window or self.window)
+        values = dict(line.split("=") for line in out.split())
+        return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
+
+    def exited(self, timeout=10):
+        try:
+            self.process.wait(timeout)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+
+def move_pointer(x, y):
+    run("xdotool", "mousemove", str(x), str(y))
+
+
+def click(x, y, button=1):
+    run("xdotool", "mousemove", str(x), str(y))
+    time.sleep(0.2)
+    run("xdotool", "click", str(button))
+
+
+def screenshot():
+    """The whole screen as (width, height, rgb bytes)."""
+    data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True,
+                          capture_output=True).stdout
+    # P6 header: magic, width, height, maxval, each followed by white space.
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        start = pos
+        while not data[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(data[start:pos])
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, data[pos + 1:]
+
+
+def pixel(shot, x, y):
+    width, _, rgb = shot
+    i = (y * width + x) * 3
+    return tuple(rgb[i:i + 3])
+
+
+def nearest(colour, *candidates):
+    return min(candidates, key=lambda c: sum((a - b) ** 2 for a, b in zip(colour, c)))
+
+
+def save_screenshot(name):
+    folder = os.environ.get("KELBO_SHOTS")
+    if folder:
+        run("import", "-window", "root", os.path.join(folder, name))
