@@ -21,6 +21,22 @@ void FrmMain::CheckIdle() {
   }
 }
 
-void FrmMain::tmr2_Timer() {}
+void FrmMain::tmr2_Timer() {
+  if (!gAPI::IsIdle) {
+    // The user is back: stop, and go home. The direction is kept for the next
+    // idle period.
+    tmr2.SetEnabled(false);
+    MoveTo(HomePosition[0], HomePosition[1]);
+    return;
+  }
+  // The window's real position, read back each tick: the window system keeps
+  // whole pixels, so the drift never accumulates rounding of its own.
+  const float top = Top();
+  const float left = Left();
+  const DriftView view{top, left, Width(), Height(), Screen::Width(), Screen::Height()};
+  MoveDirection = static_cast<std::int16_t>(ApplyEdgeRules(MoveDirection, view));
+  const DriftStep step = StepFor(MoveDirection);
+  MoveTo(top + step.top, left + step.left);
+}
 
 }  // namespace kelbo

@@ -282,15 +282,18 @@ float Form::Height() const {
   return static_cast<float>((r.bottom - r.top) * Screen::TwipsPerPixelY());
 }
 
-void Form::MoveTo(int x, int y) {
+void Form::MoveToPixels(int x, int y) {
   ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 void Form::ResizeTo(int width, int height) {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::SetLeft(float twips) { MoveTo(Screen::ToPixelsX(twips), WindowRect().top); }
-void Form::SetTop(float twips) { MoveTo(WindowRect().left, Screen::ToPixelsY(twips)); }
+void Form::SetLeft(float twips) { MoveToPixels(Screen::ToPixelsX(twips), WindowRect().top); }
+void Form::SetTop(float twips) { MoveToPixels(WindowRect().left, Screen::ToPixelsY(twips)); }
+void Form::MoveTo(float topTwips, float leftTwips) {
+  MoveToPixels(Screen::ToPixelsX(leftTwips), Screen::ToPixelsY(topTwips));
+}
 void Form::SetWidth(float twips) {
   const RECT r = WindowRect();
   ResizeTo(Screen::ToPixelsX(twips), r.bottom - r.top);

@@ -45,6 +45,8 @@ class Form {
   void SetTop(float twips);
   void SetWidth(float twips);
   void SetHeight(float twips);
+  // Top and Left in one move, so that the window never stands half-way.
+  void MoveTo(float topTwips, float leftTwips);
 
   bool Visible() const;
   void SetVisible(bool visible);  // shows without activating
@@ -91,7 +93,7 @@ class Form {
   void OnPaint();
   Control* ClickableAt(POINT pixel) const;
   void Detach();
-  void MoveTo(int x, int y);
+  void MoveToPixels(int x, int y);
   void ResizeTo(int width, int height);
   RECT WindowRect() const;
 

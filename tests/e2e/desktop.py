@@ -41,7 +41,9 @@ class App:
     def wait_for_window(self, name, timeout=30):
         deadline = time.time() + timeout
         while time.time() < deadline:
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+            # This process's window only: one of an earlier run may still be closing.
+            found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                    str(self.process.pid), "--name", name],
                                    capture_output=True, text=True).stdout.split()
             if found:
                 return found[0]
@@ -53,6 +55,14 @@ class App:
         out = run("xdotool", "getwindowgeometry", "--shell", window or self.window)
         values = dict(line.split("=") for line in out.split())
         return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
+
+    def wake(self):
+        """Real input over the disc. In a Wine session that has had no input
+        for a minute, the clock starts straight in its idle drift; this
+        brings it home, on the next clock tick."""
+        left, top, width, height = self.geometry()
+        move_pointer(left + width // 2, top + height // 2)
+        time.sleep(1.5)
 
     def exited(self, timeout=10):
         try:
