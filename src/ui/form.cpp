@@ -51,7 +51,7 @@ Form::~Form() {
 void Form::CreateForm(const FormOptions& options) {
   RegisterFormClass(options.className, &Form::WindowProc);
   dialogKeys_ = options.dialogKeys;
-  backColor_ = options.backColor;
+  SetBackColor(options.backColor);
   RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
          Screen::ToPixelsY(options.clientSize.height)};
   ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
@@ -87,6 +87,7 @@ void Form::Detach() {
   hwnd_ = nullptr;
   tooltip_.reset();
   pressed_ = nullptr;
+  focus_ = nullptr;
   for (Timer* timer : timers_) timer->Detach();
   commandHandlers_.clear();
   scrollHandlers_.clear();
@@ -151,9 +152,26 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      // Check boxes and sliders stand on the form's own colour.
+      ::SetBkColor(reinterpret_cast<HDC>(wParam), backColor_);
+      return reinterpret_cast<LRESULT>(backBrush_.get());
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_ACTIVATE:
+      if (dialogKeys_) {
+        // Like a dialog: the focus comes back to where it was.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+          HWND focus = ::GetFocus();
+          if (focus && ::IsChild(hwnd_, focus)) focus_ = focus;
+        } else if (focus_ && ::IsWindow(focus_)) {
+          ::SetFocus(focus_);
+        }
+        return 0;
+      }
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     default:
       return ::DefWindowProcW(hwnd_, message, wParam, lParam);
   }
@@ -180,8 +198,7 @@ void Form::OnPaint() {
 }
 
 void Form::PaintClient(HDC dc, const RECT& area) const {
-  UniqueBrush background(::CreateSolidBrush(backColor_));
-  ::FillRect(dc, &area, background.get());
+  ::FillRect(dc, &area, backBrush_.get());
   for (const Control* control : controls_) {
     const RECT r = control->PixelRect();
     RECT overlap;
@@ -317,7 +334,9 @@ void Form::Unload() {
 }
 
 void Form::SetBackColor(COLORREF colour) {
+  if (backBrush_ && colour == backColor_) return;
   backColor_ = colour;
+  backBrush_.reset(::CreateSolidBrush(colour));
   if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

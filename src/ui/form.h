@@ -81,6 +81,8 @@ class Form {
   void AddTimer(Timer& timer);
   void AddTooltip(const Control& control, const std::wstring& text);
   HFONT Font(const FontSpec& spec);
+  // The child control that has the keyboard focus when the form first opens.
+  void SetInitialFocus(HWND child) { focus_ = child; }
 
 
   // Messages a form wants before the common handling; return true when handled.
@@ -100,6 +102,7 @@ class Form {
   HWND hwnd_ = nullptr;
   bool dialogKeys_ = false;
   COLORREF backColor_ = 0;
+  UniqueBrush backBrush_;  // for child controls drawn on the form's colour
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   std::vector<std::pair<FontSpec, UniqueFont>> fonts_;
@@ -109,6 +112,7 @@ class Form {
   // putting its owner into the topmost band. Destroyed with the window.
   UniqueWindow tooltip_;
   Control* pressed_ = nullptr;
+  HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
   int nextChildId_ = 100;
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "config/frm_config.h"
 #include "ui/child_controls.h"
 #include "ui/form.h"
 
@@ -48,6 +49,8 @@ class FrmMain : public Form {
   const Lamp* FindLamp(std::string_view name) const;
   HMENU PopupMenu() const { return mnuPopup_.get(); }
   const PushButton& cmdTran() const { return cmdTran_; }
+  // The options dialog while it is open, else null.
+  FrmConfig* frmConfig() const;
 
  private:
   using RowLamps = std::array<Lamp*, 7>;  // by digit position 1..6
@@ -57,6 +60,7 @@ class FrmMain : public Form {
   void BuildPopupMenu();
   void PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps);
   void MakeWindowRound();
+  void ShowConfig();
 
   // The digits of the row being drawn; empty between rows.
   std::string BinaryBuffer;
@@ -71,6 +75,8 @@ class FrmMain : public Form {
   Picture* Img1_ = nullptr;
   PushButton cmdTran_;
   UniqueMenu mnuPopup_;
+  // Kept after it closes until the next opening, which loads a fresh one.
+  std::unique_ptr<FrmConfig> frmConfig_;
 };
 
 }  // namespace kelbo

@@ -1,0 +1,78 @@
+#include "config/frm_config.h"
+
+#include <string>
+
+#include "ui/screen.h"
+#include "window/frm_main.h"
+#include "window/gapi.h"
+
+namespace kelbo {
+
+namespace {
+constexpr FontSpec kTitleFont{L"MS Sans Serif", 9.75, true};
+constexpr FontSpec kBoldFont{L"MS Sans Serif", 8.25, true};
+constexpr TwipsSize kClient{3840, 2010};
+constexpr Slider::Range kOpacityRange{0, 255, 1, 5};
+}  // namespace
+
+FrmConfig::FrmConfig(FrmMain& main)
+    : main_(main),
+      lbl1_("lbl1", {360, 0, 2775, 255}, L"Tranparency Level", Label::Align::Center),
+      lblVal_("lblVal", {3000, 240, 615, 255}, L"", Label::Align::Right) {}
+
+void FrmConfig::Load() {
+  CreateForm({L"KelboTimeConfig", L"Configure Options",
+              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+              ::GetSysColor(COLOR_BTNFACE), kClient, true});
+  lbl1_.SetFont(Font(kTitleFont));
+  lblVal_.SetFont(Font(kBoldFont));
+  AddControl(lbl1_);
+  AddControl(lblVal_);
+  // Created in tab order: the button, the slider, the check box.
+  cmdSave_.Create(*this, {"cmdSave", {1200, 1680, 1335, 255}, L"Save && Exit", kBoldFont, true},
+                  true, [this] { cmdSave_Click(); });
+  Sldr1_.Create(*this, {"Sldr1", {480, 240, 2535, 375}, L"", kBoldFont, true}, kOpacityRange,
+                [this] { Sldr1_Change(); });
+  chkAOT_.Create(*this, {"chkAOT", {840, 600, 1935, 375}, L"   Alway On Top", kBoldFont, true});
+  SetInitialFocus(cmdSave_.hWnd());
+  Form_Load();
+}
+
+void FrmConfig::Form_Load() {
+  SetTop(Screen::Height() / 2 - Height() / 2);
+  SetLeft(Screen::Width() / 2 - Width() / 2);
+  Sldr1_.SetPosition(gAPI::TransparencyLevel);
+  lblVal_.SetText(std::to_wstring(gAPI::TransparencyLevel));
+  if (gAPI::AlwaysOnTop) chkAOT_.SetValue(BST_CHECKED);
+}
+
+void FrmConfig::Sldr1_Change() {
+  const int position = Sldr1_.Position();
+  lblVal_.SetText(std::to_wstring(position));
+  // A main window that is gone is never touched.
+  if (main_.IsLoaded())
+    gAPI::SetWindowTransparency(main_.hWnd(), static_cast<std::int16_t>(position));
+}
+
+void FrmConfig::cmdSave_Click() {
+  gAPI::TransparencyLevel = static_cast<std::int16_t>(Sldr1_.Position());
+  gAPI::AlwaysOnTop = chkAOT_.Value() != BST_UNCHECKED;
+  if (main_.IsLoaded()) gAPI::SetWindowTopmost(main_.hWnd(), gAPI::AlwaysOnTop);
+  Unload();
+}
+
+bool FrmConfig::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message == DM_GETDEFID) {
+    // Enter answers "Save && Exit".
+    result = MAKELRESULT(::GetDlgCtrlID(cmdSave_.hWnd()), DC_HASDEFID);
+    return true;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    // Esc closes the dialog as its title bar does: nothing is stored.
+    ::PostMessageW(hWnd(), WM_CLOSE, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace kelbo

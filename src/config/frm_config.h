@@ -1,0 +1,41 @@
+// The options dialog "Configure Options": the disc's opacity on a slider,
+// previewed live, and whether the disc stays on top.
+#pragma once
+
+#include "ui/child_controls.h"
+#include "ui/form.h"
+
+namespace kelbo {
+
+class FrmMain;
+
+class FrmConfig : public Form {
+ public:
+  explicit FrmConfig(FrmMain& main);
+
+  // Creates the dialog from its layout and runs Form_Load; the caller shows it.
+  void Load();
+
+  void Form_Load();
+  void Sldr1_Change();
+  void cmdSave_Click();
+
+  const Slider& Sldr1() const { return Sldr1_; }
+  Slider& Sldr1() { return Sldr1_; }
+  CheckBox& chkAOT() { return chkAOT_; }
+  const Label& lblVal() const { return lblVal_; }
+  const PushButton& cmdSave() const { return cmdSave_; }
+
+ protected:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  FrmMain& main_;
+  Label lbl1_;
+  Label lblVal_;
+  PushButton cmdSave_;
+  Slider Sldr1_;
+  CheckBox chkAOT_;
+};
+
+}  // namespace kelbo

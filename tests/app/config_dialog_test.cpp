@@ -1,0 +1,144 @@
+// The options dialog on real windows: what it shows, previews and stores.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "app_helpers.h"
+#include "scripted_environment.h"
+#include "ui/screen.h"
+#include "window/frm_main.h"
+#include "window/gapi.h"
+
+namespace kelbo::testing {
+namespace {
+
+BYTE Alpha(HWND hwnd) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
+  return alpha;
+}
+bool Topmost(HWND hwnd) { return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST; }
+
+class ConfigDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frm.Load();
+    frm.Show();
+  }
+  FrmConfig& Open() {
+    frm.imgConfig_Click();
+    FrmConfig* dialog = frm.frmConfig();
+    EXPECT_NE(dialog, nullptr);
+    return *dialog;
+  }
+  // As the user drags the thumb: the slider moves and tells its form.
+  static void Drag(FrmConfig& dialog, int position) {
+    dialog.Sldr1().SetPosition(position);
+    ::SendMessageW(dialog.hWnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position),
+                   reinterpret_cast<LPARAM>(dialog.Sldr1().hWnd()));
+  }
+  static void CloseByTitleBar(FrmConfig& dialog) {
+    ::SendMessageW(dialog.hWnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+  FrmMain frm;
+};
+
+TEST_F(ConfigDialog, OpensWithTheCurrentSettings) {
+  FrmConfig& dialog = Open();
+  EXPECT_TRUE(dialog.Visible());
+  EXPECT_EQ(dialog.Sldr1().Position(), 225);
+  EXPECT_EQ(dialog.lblVal().Text(), L"225");
+  EXPECT_EQ(dialog.chkAOT().Value(), BST_CHECKED);
+  wchar_t caption[64];
+  ::GetWindowTextW(dialog.hWnd(), caption, 64);
+  EXPECT_STREQ(caption, L"Configure Options");
+  EXPECT_EQ(::GetFocus(), dialog.cmdSave().hWnd());
+  EXPECT_EQ(::GetWindow(dialog.hWnd(), GW_OWNER), nullptr);
+}
+
+TEST_F(ConfigDialog, SliderPreviewsWithoutStoringAndSaveStores) {
+  FrmConfig& dialog = Open();
+  Drag(dialog, 0);
+  EXPECT_EQ(Alpha(frm.hWnd()), 0);  // invisible at once, still layered, in place
+  EXPECT_TRUE(::GetWindowLongW(frm.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_FLOAT_EQ(frm.Top(), frm.HomePosition[0]);
+  EXPECT_EQ(dialog.lblVal().Text(), L"0");
+  EXPECT_EQ(gAPI::TransparencyLevel, 225);
+  dialog.cmdSave().Click();
+  EXPECT_EQ(gAPI::TransparencyLevel, 0);
+  EXPECT_EQ(frm.frmConfig(), nullptr);
+}
+
+TEST_F(ConfigDialog, ClosingByTheTitleBarKeepsThePreviewButNotTheLevel) {
+  FrmConfig& dialog = Open();
+  Drag(dialog, 100);
+  CloseByTitleBar(dialog);
+  EXPECT_EQ(frm.frmConfig(), nullptr);
+  EXPECT_EQ(Alpha(frm.hWnd()), 100);
+  EXPECT_EQ(gAPI::TransparencyLevel, 225);
+  FrmConfig& again = Open();
+  EXPECT_EQ(again.Sldr1().Position(), 225);
+  EXPECT_EQ(again.lblVal().Text(), L"225");
+}
+
+TEST_F(ConfigDialog, TheBoxMovesTheDiscOutOfTheTopmostBandAndBack) {
+  const struct {
+    int check;
+    bool topmost;
+  } steps[] = {{BST_UNCHECKED, false}, {BST_CHECKED, true}, {BST_CHECKED, true}};
+  for (const auto& step : steps) {
+    FrmConfig& dialog = Open();
+    dialog.chkAOT().SetValue(step.check);
+    dialog.cmdSave().Click();
+    EXPECT_EQ(gAPI::AlwaysOnTop, step.topmost);
+    EXPECT_EQ(Topmost(frm.hWnd()), step.topmost);
+  }
+}
+
+TEST_F(ConfigDialog, OpeningAgainResetsNothing) {
+  FrmConfig& dialog = Open();
+  Drag(dialog, 42);
+  dialog.chkAOT().SetValue(BST_UNCHECKED);
+  FrmConfig& same = Open();
+  EXPECT_EQ(&same, &dialog);
+  EXPECT_EQ(same.Sldr1().Position(), 42);
+  EXPECT_EQ(same.chkAOT().Value(), BST_UNCHECKED);
+}
+
+TEST_F(ConfigDialog, EveryFreshOpeningIsCentred) {
+  for (int round = 0; round < 2; ++round) {
+    FrmConfig& dialog = Open();
+    RECT r;
+    ::GetWindowRect(dialog.hWnd(), &r);
+    const int centreX = (r.left + r.right) / 2, centreY = (r.top + r.bottom) / 2;
+    EXPECT_NEAR(centreX, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR(centreY, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    RECT client;
+    ::GetClientRect(dialog.hWnd(), &client);
+    EXPECT_EQ(client.right, Screen::ToPixelsX(3840));
+    EXPECT_EQ(client.bottom, Screen::ToPixelsY(2010));
+    dialog.SetLeft(0);  // the user moves it away
+    dialog.SetTop(0);
+    CloseByTitleBar(dialog);
+  }
+}
+
+TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
+  FrmConfig& dialog = Open();
+  frm.imgExit_Click();
+  ASSERT_FALSE(frm.IsLoaded());
+  EXPECT_EQ(Form::OpenForms(), 1);  // the dialog keeps the program running
+  Drag(dialog, 30);
+  EXPECT_EQ(dialog.lblVal().Text(), L"30");
+  EXPECT_TRUE(Scripted().messages.empty());
+  dialog.chkAOT().SetValue(BST_UNCHECKED);
+  dialog.cmdSave().Click();
+  EXPECT_EQ(gAPI::TransparencyLevel, 30);
+  EXPECT_FALSE(gAPI::AlwaysOnTop);
+  EXPECT_EQ(Form::OpenForms(), 0);
+}
+
+}  // namespace
+}  // namespace kelbo::testing
