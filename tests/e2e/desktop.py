@@ -38,13 +38,16 @@ class App:
             self.process.kill()
             self.process.wait()
 
+    def visible_windows(self, name):
+        # This process's windows only: one of an earlier run may still be closing.
+        return subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
+                               str(self.process.pid), "--name", name],
+                              capture_output=True, text=True).stdout.split()
+
     def wait_for_window(self, name, timeout=30):
         deadline = time.time() + timeout
         while time.time() < deadline:
-            # This process's window only: one of an earlier run may still be closing.
-            found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
-                                    str(self.process.pid), "--name", name],
-                                   capture_output=True, text=True).stdout.split()
+            found = self.visible_windows(name)
             if found:
                 return found[0]
             time.sleep(0.2)
@@ -114,3 +117,16 @@ def save_screenshot(name):
     folder = os.environ.get("KELBO_SHOTS")
     if folder:
         run("import", "-window", "root", os.path.join(folder, name))
+
+
+def opacity(window):
+    """A window's opacity 0..255 as Wine hands it to X, 255 when not set."""
+    out = subprocess.run(["xprop", "-id", window, "_NET_WM_WINDOW_OPACITY"],
+                         capture_output=True, text=True).stdout
+    if "=" not in out:
+        return 255
+    return round(int(out.split("=")[1]) * 255 / 0xFFFFFFFF)
+
+
+def keys(*names):
+    run("xdotool", "key", "--delay", "100", *names)

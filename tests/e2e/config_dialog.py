@@ -1,0 +1,52 @@
+"""A real click on the gear opens the options dialog in the middle of the
+screen; real keys move its slider and the disc's opacity follows; Enter
+saves and closes it."""
+
+import sys
+import time
+
+from desktop import App, click, keys, opacity, px, save_screenshot
+
+SCREEN = (1024, 768)
+
+
+def wait_until(condition, timeout=5):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return True
+        time.sleep(0.1)
+    return condition()
+
+
+def main(exe):
+    with App(exe) as app:
+        app.wake()
+        left, top, _, _ = app.geometry()
+        assert opacity(app.window) == 225, opacity(app.window)
+
+        click(left + px(720 + 157), top + px(1680 + 120))  # the gear
+        dialog = app.wait_for_window("Configure Options", timeout=10)
+        d_left, d_top, d_width, d_height = app.geometry(dialog)
+        centre = (d_left + d_width / 2, d_top + d_height / 2)
+        assert abs(centre[0] - SCREEN[0] / 2) <= 16 and abs(centre[1] - SCREEN[1] / 2) <= 16, \
+            ("not centred", centre)
+        time.sleep(0.5)
+        save_screenshot("config_dialog.png")
+
+        # The focus starts on the button; Tab reaches the slider.
+        keys("Tab", "Left", "Left", "Left")
+        assert wait_until(lambda: opacity(app.window) == 222), opacity(app.window)
+        keys("Next")  # Page Down: a large step of 5 to the right
+        assert wait_until(lambda: opacity(app.window) == 227), opacity(app.window)
+
+        keys("Return")  # "Save & Exit" is the default button
+        assert wait_until(lambda: not app.visible_windows("Configure Options")), \
+            "the dialog did not close"
+        assert opacity(app.window) == 227
+        print("dialog centred, opacity followed the slider to 227, saved and closed")
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
