@@ -11,16 +11,12 @@
 
 namespace kelbo {
 
-namespace {
-constexpr UINT kMenuShow = 1;
-constexpr UINT kMenuConfig = 2;
-constexpr UINT kMenuExit = 3;
-}  // namespace
-
 FrmMain::FrmMain()
     : tmr1(1000, true, [this] { tmr1_Timer(); }), tmr2(10, false, [this] { tmr2_Timer(); }) {}
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+  if (InTray()) RemoveTrayIcon();
+}
 
 void FrmMain::Load() {
   AddTimer(tmr2);
@@ -87,13 +83,6 @@ void FrmMain::BuildLayout() {
     cirhr_[k] = &AddLamp("cirhr" + std::to_string(k), LampBox(kHourTop, k), kLitColour);
 
   BuildPopupMenu();
-}
-
-void FrmMain::BuildPopupMenu() {
-  mnuPopup_.reset(::CreatePopupMenu());
-  ::AppendMenuW(mnuPopup_.get(), MF_STRING, kMenuShow, L"Show Kelbo Time");
-  ::AppendMenuW(mnuPopup_.get(), MF_STRING, kMenuConfig, L"Configure");
-  ::AppendMenuW(mnuPopup_.get(), MF_STRING, kMenuExit, L"Exit");
 }
 
 const Lamp* FrmMain::FindLamp(std::string_view name) const {

@@ -42,6 +42,8 @@ class FrmMain : public Form {
   std::array<float, 2> HomePosition{};
   // The idle drift's direction code.
   std::int16_t MoveDirection = 2;
+  // True while a tray notification is being acted on; nested ones are dropped.
+  bool TrayBusy = false;
 
   Timer tmr1;  // the clock tick, every second
   Timer tmr2;  // the idle drift, every 10 ms while on
@@ -51,6 +53,13 @@ class FrmMain : public Form {
   const PushButton& cmdTran() const { return cmdTran_; }
   // The options dialog while it is open, else null.
   FrmConfig* frmConfig() const;
+  // Whether the disc is put away in the tray (hidden, with its icon there).
+  bool InTray() const { return inTray_; }
+  // A mouse event on the tray icon, as the shell reports it.
+  void OnTrayNotification(std::uint32_t mouseMessage);
+
+ protected:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   using RowLamps = std::array<Lamp*, 7>;  // by digit position 1..6
@@ -61,6 +70,8 @@ class FrmMain : public Form {
   void PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps);
   void MakeWindowRound();
   void ShowConfig();
+  void ShowPopupMenu();
+  void RemoveTrayIcon();
 
   // The digits of the row being drawn; empty between rows.
   std::string BinaryBuffer;
@@ -75,6 +86,7 @@ class FrmMain : public Form {
   Picture* Img1_ = nullptr;
   PushButton cmdTran_;
   UniqueMenu mnuPopup_;
+  bool inTray_ = false;  // the truth the icon is re-added from
   // Kept after it closes until the next opening, which loads a fresh one.
   std::unique_ptr<FrmConfig> frmConfig_;
 };

@@ -1,0 +1,161 @@
+// The tray icon, its notifications and menu, and the picture buttons.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app_helpers.h"
+#include "scripted_environment.h"
+#include "tray/gtray.h"
+#include "window/frm_main.h"
+
+namespace kelbo::testing {
+namespace {
+
+// Whether the shell holds our icon: only an existing icon can be modified.
+bool IconExists() {
+  NOTIFYICONDATAA probe = gTray::TrayIconData;
+  probe.uFlags = 0;
+  return ::Shell_NotifyIconA(NIM_MODIFY, &probe);
+}
+
+// Runs `action` once from inside whatever modal loop is running (the menu's).
+std::function<void()> pending;
+void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  auto action = std::move(pending);
+  action();
+}
+void WhileTheMenuIsOpen(std::function<void()> action) {
+  pending = std::move(action);
+  ::SetTimer(nullptr, 0, 200, RunPending);
+}
+HWND OpenMenuWindow() {
+  HWND menu = ::FindWindowW(L"#32768", nullptr);
+  return menu && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+void PressInMenu(WPARAM key) {
+  HWND menu = OpenMenuWindow();
+  ::PostMessageW(menu, WM_KEYDOWN, key, 0);
+  ::PostMessageW(menu, WM_KEYUP, key, 0);
+}
+
+class Tray : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frm.Load();
+    frm.Show();
+  }
+  void TearDown() override {
+    if (IconExists()) ::Shell_NotifyIconA(NIM_DELETE, &gTray::TrayIconData);
+  }
+  void Notify(std::uint32_t mouseMessage) {
+    ::SendMessageW(frm.hWnd(), gTray::kTrayCallbackMessage, gTray::kTrayIconId, mouseMessage);
+  }
+  FrmMain frm;
+};
+
+TEST_F(Tray, MinimizeAddsTheIconAndHides) {
+  EXPECT_FALSE(IconExists());
+  frm.imgMin_Click();
+  EXPECT_TRUE(IconExists());
+  EXPECT_FALSE(frm.Visible());
+  EXPECT_TRUE(frm.InTray());
+  EXPECT_TRUE(frm.tmr1.Enabled());  // the clock goes on while hidden
+}
+
+TEST_F(Tray, AFailedAddKeepsTheDiscShown) {
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &gTray::TrayIconData));  // taken already
+  frm.imgMin_Click();
+  EXPECT_TRUE(frm.Visible());
+  EXPECT_FALSE(frm.InTray());
+}
+
+TEST_F(Tray, OnlyALeftPressShowsTheDisc) {
+  frm.imgMin_Click();
+  for (std::uint32_t message : {0x200u, 0x202u, 0x203u, 0x205u, 0x206u, 0x207u, 0x208u, 0x209u}) {
+    Notify(message);
+    EXPECT_FALSE(frm.Visible()) << message;
+    EXPECT_TRUE(IconExists()) << message;
+  }
+  Notify(WM_LBUTTONDOWN);
+  EXPECT_TRUE(frm.Visible());
+  EXPECT_FALSE(IconExists());
+  EXPECT_FALSE(frm.InTray());
+  EXPECT_FALSE(frm.TrayBusy);
+}
+
+TEST_F(Tray, RightPressOpensTheMenuWhichIgnoresFurtherPresses) {
+  frm.imgMin_Click();
+  bool menuWasOpen = false;
+  WhileTheMenuIsOpen([&] {
+    menuWasOpen = OpenMenuWindow() != nullptr;
+    EXPECT_TRUE(frm.TrayBusy);
+    Notify(WM_LBUTTONDOWN);  // dropped while the menu is open
+    EXPECT_FALSE(frm.Visible());
+    ::EndMenu();  // dismissed without a choice
+  });
+  Notify(WM_RBUTTONDOWN);
+  EXPECT_TRUE(menuWasOpen);
+  EXPECT_FALSE(frm.TrayBusy);
+  EXPECT_FALSE(frm.Visible());  // nothing changed
+  EXPECT_TRUE(IconExists());
+  ASSERT_EQ(::GetMenuItemCount(frm.PopupMenu()), 3);
+  const wchar_t* captions[] = {L"Show Kelbo Time", L"Configure", L"Exit"};
+  for (int i = 0; i < 3; ++i) {
+    wchar_t text[32];
+    ::GetMenuStringW(frm.PopupMenu(), i, text, 32, MF_BYPOSITION);
+    EXPECT_STREQ(text, captions[i]);
+  }
+}
+
+TEST_F(Tray, MenuItemsShowConfigureAndExit) {
+  frm.imgMin_Click();
+  WhileTheMenuIsOpen([] {
+    PressInMenu(VK_DOWN);
+    PressInMenu(VK_DOWN);
+    PressInMenu(VK_RETURN);  // "Configure"
+  });
+  Notify(WM_RBUTTONDOWN);
+  ASSERT_NE(frm.frmConfig(), nullptr);
+  EXPECT_FALSE(frm.Visible());  // the dialog opens while the disc stays away
+
+  WhileTheMenuIsOpen([] {
+    PressInMenu(VK_DOWN);
+    PressInMenu(VK_RETURN);  // "Show Kelbo Time"
+  });
+  Notify(WM_RBUTTONDOWN);
+  EXPECT_TRUE(frm.Visible());
+  EXPECT_FALSE(IconExists());
+}
+
+TEST_F(Tray, ExitFromInsideTheMenuRemovesTheIconAndEnds) {
+  frm.imgMin_Click();
+  WhileTheMenuIsOpen([] {
+    PressInMenu(VK_UP);
+    PressInMenu(VK_RETURN);  // "Exit", the last item
+  });
+  Notify(WM_RBUTTONDOWN);
+  EXPECT_FALSE(frm.IsLoaded());
+  EXPECT_FALSE(IconExists());
+  EXPECT_FALSE(frm.TrayBusy);
+}
+
+TEST_F(Tray, ExitPictureEndsWithoutAnIcon) {
+  frm.imgExit_Click();
+  EXPECT_FALSE(frm.IsLoaded());
+  EXPECT_FALSE(IconExists());
+}
+
+TEST_F(Tray, ANewTaskbarGetsTheIconAgainOnlyWhileInTheTray) {
+  const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  ::SendMessageW(frm.hWnd(), taskbarCreated, 0, 0);
+  EXPECT_FALSE(IconExists());
+
+  frm.imgMin_Click();
+  ::Shell_NotifyIconA(NIM_DELETE, &gTray::TrayIconData);  // the shell restarted
+  ::SendMessageW(frm.hWnd(), taskbarCreated, 0, 0);
+  EXPECT_TRUE(IconExists());
+}
+
+}  // namespace
+}  // namespace kelbo::testing
