@@ -20,6 +20,12 @@ def run(*args):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
 
+def search(*args):
+    """Window ids from `xdotool search`; none is no error."""
+    return subprocess.run(["xdotool", "search", *args], capture_output=True,
+                          text=True).stdout.split()
+
+
 class App:
     """One running KelboTime.exe; stopped at the end of a `with` block."""
 
@@ -40,9 +46,7 @@ class App:
 
     def visible_windows(self, name):
         # This process's windows only: one of an earlier run may still be closing.
-        return subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
-                               str(self.process.pid), "--name", name],
-                              capture_output=True, text=True).stdout.split()
+        return search("--all", "--onlyvisible", "--pid", str(self.process.pid), "--name", name)
 
     def wait_for_window(self, name, timeout=30):
         deadline = time.time() + timeout

@@ -1,0 +1,111 @@
+"""The tray, used with real clicks: the minimize picture puts the disc away
+behind one icon in Wine's tray window; a left press fetches it back; a right
+press opens the menu, which Esc dismisses and whose items show the disc, open
+the options and end the program."""
+
+import sys
+import time
+
+from desktop import App, click, keys, px, run, save_screenshot, search
+
+TRAY = "Wine System Tray"
+
+
+def wait_until(condition, what, timeout=5):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return
+        time.sleep(0.1)
+    assert condition(), what
+
+
+class Tray:
+    def __init__(self, app):
+        self.app = app
+
+    def shown(self):
+        return bool(self.app.visible_windows("Kelbo Time"))
+
+    def tray_visible(self):
+        return bool(search("--onlyvisible", "--name", TRAY))
+
+    def icon(self):
+        """The first icon cell of Wine's tray window: small icon plus border,
+        in the bottom-left corner of the window's client area."""
+        window = search("--onlyvisible", "--name", TRAY)[0]
+        left, top, _, height = self.app.geometry(window)
+        return left + 3 + 10, top + height - 3 - 10
+
+    def minimize(self):
+        left, top, _, _ = self.app.geometry()
+        click(left + px(1080 + 187), top + px(1680 + 127))
+        wait_until(lambda: not self.shown() and self.tray_visible(), "not put away in the tray")
+
+    def menu(self):
+        """The open popup menu: the program's visible window without a name."""
+        named = set(self.app.visible_windows("Kelbo Time")) | set(
+            self.app.visible_windows("Configure Options"))
+        others = [w for w in self.app.visible_windows("") if w not in named]
+        return others[0] if others else None
+
+    def open_menu(self):
+        click(*self.icon(), button=3)
+        wait_until(lambda: self.menu() is not None, "no menu after a right press")
+        return self.menu()
+
+    def choose(self, index):
+        menu = self.open_menu()
+        left, top, width, height = self.app.geometry(menu)
+        item = (height - 6) / 3
+        click(left + width // 2, int(top + 3 + item * index + item / 2))
+
+
+def main(exe):
+    with App(exe) as app:
+        app.wake()
+        home = app.geometry()
+        tray = Tray(app)
+
+        tray.minimize()
+        save_screenshot("tray_icon.png")
+        click(*tray.icon(), button=1)
+        wait_until(tray.shown, "a left press did not show the disc")
+        wait_until(lambda: not tray.tray_visible(), "the icon stayed after a left press")
+        assert app.geometry() == home
+        print("minimize and a left press on the icon: ok")
+
+        tray.minimize()
+        menu = tray.open_menu()
+        save_screenshot("tray_menu.png")
+        # No window manager runs here to give the menu the keyboard: focus it
+        # as one would, then press a real Esc.
+        run("xdotool", "windowfocus", menu)
+        keys("Escape")
+        wait_until(lambda: tray.menu() is None, "Esc did not dismiss the menu")
+        assert not tray.shown() and tray.tray_visible(), "dismissing the menu changed something"
+        print("right press opens the menu, Esc dismisses it: ok")
+
+        tray.choose(1)  # Configure
+        dialog = app.wait_for_window("Configure Options", timeout=10)
+        assert not tray.shown(), "Configure showed the disc"
+        run("xdotool", "windowfocus", dialog)
+        keys("Escape")
+        wait_until(lambda: not app.visible_windows("Configure Options"), "Esc left the dialog")
+        print("Configure while hidden: ok")
+
+        tray.choose(0)  # Show Kelbo Time
+        wait_until(tray.shown, "Show Kelbo Time did not show the disc")
+        wait_until(lambda: not tray.tray_visible(), "the icon stayed after Show Kelbo Time")
+        print("Show Kelbo Time: ok")
+
+        tray.minimize()
+        tray.choose(2)  # Exit
+        assert app.exited(), "Exit did not end the program"
+        wait_until(lambda: not tray.tray_visible(), "a dead icon stayed in the tray")
+        print("Exit removes the icon and ends the program: ok")
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
