@@ -22,7 +22,8 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       ::SetWindowTextA(dialog, state->title->c_str());
       ::SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, state->prompt->c_str());
       ::SetForegroundWindow(dialog);
-      return TRUE;  // focus goes to the edit field, the first tab stop
+      ::SetFocus(::GetDlgItem(dialog, IDC_PROMPT_EDIT));
+      return FALSE;  // the focus is set: typing goes straight into the field
     }
     case WM_COMMAND: {
       auto* state = reinterpret_cast<PromptState*>(::GetWindowLongPtrW(dialog, DWLP_USER));

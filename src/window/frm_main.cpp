@@ -21,8 +21,10 @@ FrmMain::~FrmMain() {
 void FrmMain::Load() {
   AddTimer(tmr2);
   AddTimer(tmr1);
-  CreateForm({L"KelboTimeMain", main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, 0,
-              main_layout::kBackColour, main_layout::kDesignedClient, false});
+  // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
+  // and Space presses it.
+  CreateForm({L"KelboTimeMain", main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
+              WS_EX_CONTROLPARENT, main_layout::kBackColour, main_layout::kDesignedClient, true});
   BuildLayout();
   Form_Load();
 }

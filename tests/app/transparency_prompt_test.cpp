@@ -1,0 +1,77 @@
+// The opacity prompt with the typed text scripted.
+#include <gtest/gtest.h>
+
+#include "scripted_environment.h"
+#include "window/frm_main.h"
+#include "window/gapi.h"
+
+namespace kelbo::testing {
+namespace {
+
+BYTE Alpha(HWND hwnd) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
+  return alpha;
+}
+
+class TransparencyPrompt : public ::testing::Test {
+ protected:
+  void SetUp() override { frm.Load(); }
+  void Enter(const std::string& text) {
+    Scripted().answers.push_back(text);
+    frm.cmdTran().Click();  // a real BM_CLICK on the button
+  }
+  FrmMain frm;
+};
+
+TEST_F(TransparencyPrompt, AsksWithItsOwnTexts) {
+  Enter("128");
+  ASSERT_EQ(Scripted().prompts.size(), 1u);
+  EXPECT_EQ(Scripted().prompts[0].first, "Enter the Transparency Value (0-255)");
+  EXPECT_EQ(Scripted().prompts[0].second, "Set Transparency");
+}
+
+TEST_F(TransparencyPrompt, StoresClampsAndAppliesAtOnce) {
+  const struct {
+    const char* typed;
+    int level;
+  } cases[] = {{"128", 128}, {"300", 255}, {"-5", 0}, {"12.5", 12}, {"13.5", 14}, {" 200 ", 200}};
+  for (const auto& c : cases) {
+    Enter(c.typed);
+    EXPECT_EQ(gAPI::TransparencyLevel, c.level) << c.typed;
+    EXPECT_EQ(Alpha(frm.hWnd()), c.level) << c.typed;
+    EXPECT_TRUE(::GetWindowLongW(frm.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  }
+  EXPECT_TRUE(Scripted().messages.empty());
+}
+
+TEST_F(TransparencyPrompt, BadEntriesAreReportedAndChangeNothing) {
+  Enter("100");
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"", "Type mismatch Source : KelboTime"},  // also what Cancel returns
+      {"abc", "Type mismatch Source : KelboTime"},
+      {"40000", "Overflow Source : KelboTime"},
+  };
+  for (const auto& c : cases) {
+    Scripted().messages.clear();
+    Enter(c.typed);
+    ASSERT_EQ(Scripted().messages.size(), 1u) << c.typed;
+    EXPECT_EQ(Scripted().messages[0], c.message);
+    EXPECT_EQ(gAPI::TransparencyLevel, 100);
+    EXPECT_EQ(Alpha(frm.hWnd()), 100);
+  }
+}
+
+TEST_F(TransparencyPrompt, TheButtonIsATabStopBelowTheDisc) {
+  HWND button = frm.cmdTran().hWnd();
+  EXPECT_TRUE(::GetWindowLongW(button, GWL_STYLE) & WS_TABSTOP);
+  EXPECT_TRUE(::IsWindowEnabled(button));
+  EXPECT_EQ(::GetNextDlgTabItem(frm.hWnd(), nullptr, FALSE), button);
+}
+
+}  // namespace
+}  // namespace kelbo::testing
