@@ -17,7 +17,9 @@ inline constexpr std::uint32_t kUnlitColour = 0x00404080;  // R 128, G 64, B 64
 void IntToBin(std::int16_t n, std::string& buffer);
 
 // Colour of the lamp showing one binary digit: lit for '1', unlit otherwise.
-constexpr std::uint32_t LampColour(char digit) { return digit == '1' ? kLitColour : kUnlitColour; }
+constexpr std::uint32_t LampColour(char digit) {
+  return digit == '1' ? kLitColour : kUnlitColour;
+}
 
 // The colours a row's lamps take for a value: element p - 1 is the lamp of
 // digit position p (1 = weight 32 ... 6 = weight 1).

@@ -14,13 +14,15 @@ inline constexpr const wchar_t* kCaption = L"              Kelbo Time";
 inline constexpr COLORREF kBackColour = 0x006666FF;  // R 255, G 102, B 102
 inline constexpr TwipsSize kDesignedClient{2790, 2310};
 inline constexpr float kWindowSide = 2670;  // the start-up makes the window square
-inline constexpr float kBottomGap = 500;     // above the screen's bottom edge
+inline constexpr float kBottomGap = 500;    // above the screen's bottom edge
 
 // Lamps: column k (1..6) stands at 360 * (k - 1); rows at these tops.
 inline constexpr int kHourTop = 360;
 inline constexpr int kMinuteTop = 720;
 inline constexpr int kSecondTop = 1080;
-constexpr TwipsRect LampBox(int rowTop, int column) { return {360 * (column - 1), rowTop, 375, 255}; }
+constexpr TwipsRect LampBox(int rowTop, int column) {
+  return {360 * (column - 1), rowTop, 375, 255};
+}
 
 inline constexpr FontSpec kCaptionFont{L"MS Sans Serif", 8.25, true};
 

@@ -35,15 +35,24 @@ int ApplyEdgeRules(int direction, const DriftView& v) {
 DriftStep StepFor(int direction) {
   constexpr float s = kDriftStep;
   switch (direction) {
-    case 1: return {-s, 0};
-    case 2: return {-s, -s};
-    case 3: return {0, -s};
-    case 4: return {s, -s};
-    case 5: return {s, 0};
-    case 6: return {s, s};
-    case 7: return {0, s};
-    case 8: return {-s, s};
-    default: return {0, 0};
+    case 1:
+      return {-s, 0};
+    case 2:
+      return {-s, -s};
+    case 3:
+      return {0, -s};
+    case 4:
+      return {s, -s};
+    case 5:
+      return {s, 0};
+    case 6:
+      return {s, s};
+    case 7:
+      return {0, s};
+    case 8:
+      return {-s, s};
+    default:
+      return {0, 0};
   }
 }
 

@@ -21,9 +21,9 @@ kelbo::UniqueIcon& TrayIcon() {
 
 void FillTrayIconData(HWND owner) {
   static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayRecordSize || sizeof(void*) != 4);
-  TrayIcon().reset(static_cast<HICON>(::LoadImageW(
-      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_CUBE), IMAGE_ICON,
-      ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+  TrayIcon().reset(static_cast<HICON>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_CUBE), IMAGE_ICON,
+                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
   TrayIconData = {};
   TrayIconData.cbSize = kTrayRecordSize;
   TrayIconData.hWnd = owner;
@@ -35,6 +35,8 @@ void FillTrayIconData(HWND owner) {
   std::copy(tip.begin(), tip.end(), TrayIconData.szTip);
 }
 
-bool NotifyTray(DWORD operation) { return ::Shell_NotifyIconA(operation, &TrayIconData) != FALSE; }
+bool NotifyTray(DWORD operation) {
+  return ::Shell_NotifyIconA(operation, &TrayIconData) != FALSE;
+}
 
 }  // namespace gTray

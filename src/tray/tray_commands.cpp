@@ -33,17 +33,23 @@ void FrmMain::imgMin_Click() {
   SetVisible(false);
 }
 
-void FrmMain::imgConfig_Click() { ShowConfig(); }
+void FrmMain::imgConfig_Click() {
+  ShowConfig();
+}
 
 // The icon does not exist while the disc is shown, so the shell is not called.
-void FrmMain::imgExit_Click() { Unload(); }
+void FrmMain::imgExit_Click() {
+  Unload();
+}
 
 void FrmMain::mnuShow_Click() {
   SetVisible(true);
   RemoveTrayIcon();
 }
 
-void FrmMain::mnuConfig_Click() { ShowConfig(); }
+void FrmMain::mnuConfig_Click() {
+  ShowConfig();
+}
 
 void FrmMain::mnuExit_Click() {
   RemoveTrayIcon();  // first, so that no dead icon stays behind
@@ -78,14 +84,21 @@ void FrmMain::ShowPopupMenu() {
   // Without the foreground, the menu would not close on a click elsewhere.
   ::SetForegroundWindow(hWnd());
   const UINT command =
-      ::TrackPopupMenu(mnuPopup_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
-                       at.y, 0, hWnd(), nullptr);
+      ::TrackPopupMenu(mnuPopup_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
+                       0, hWnd(), nullptr);
   ::PostMessageW(hWnd(), WM_NULL, 0, 0);
   switch (command) {
-    case kMenuShow: mnuShow_Click(); break;
-    case kMenuConfig: mnuConfig_Click(); break;
-    case kMenuExit: mnuExit_Click(); break;
-    default: break;  // dismissed
+    case kMenuShow:
+      mnuShow_Click();
+      break;
+    case kMenuConfig:
+      mnuConfig_Click();
+      break;
+    case kMenuExit:
+      mnuExit_Click();
+      break;
+    default:
+      break;  // dismissed
   }
 }
 

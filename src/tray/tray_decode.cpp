@@ -11,9 +11,12 @@ constexpr std::uint32_t kRightButtonDown = 0x204;  // WM_RBUTTONDOWN
 
 TrayAction DecodeTrayNotification(std::uint32_t mouseMessage) {
   switch (mouseMessage) {
-    case kLeftButtonDown: return TrayAction::ShowWindow;
-    case kRightButtonDown: return TrayAction::OpenMenu;
-    default: return TrayAction::None;
+    case kLeftButtonDown:
+      return TrayAction::ShowWindow;
+    case kRightButtonDown:
+      return TrayAction::OpenMenu;
+    default:
+      return TrayAction::None;
   }
 }
 

@@ -14,14 +14,20 @@ void PushButton::Create(Form& form, const ChildSpec& spec, bool defaultButton,
   });
 }
 
-void PushButton::Click() const { ::SendMessageW(hwnd_, BM_CLICK, 0, 0); }
+void PushButton::Click() const {
+  ::SendMessageW(hwnd_, BM_CLICK, 0, 0);
+}
 
 void CheckBox::Create(Form& form, const ChildSpec& spec) {
   hwnd_ = form.CreateChild(L"BUTTON", spec, BS_AUTOCHECKBOX);
 }
 
-int CheckBox::Value() const { return static_cast<int>(::SendMessageW(hwnd_, BM_GETCHECK, 0, 0)); }
-void CheckBox::SetValue(int value) { ::SendMessageW(hwnd_, BM_SETCHECK, value, 0); }
+int CheckBox::Value() const {
+  return static_cast<int>(::SendMessageW(hwnd_, BM_GETCHECK, 0, 0));
+}
+void CheckBox::SetValue(int value) {
+  ::SendMessageW(hwnd_, BM_SETCHECK, value, 0);
+}
 
 void Slider::Create(Form& form, const ChildSpec& spec, Range range,
                     std::function<void()> onChange) {
@@ -34,7 +40,11 @@ void Slider::Create(Form& form, const ChildSpec& spec, Range range,
   form.OnScroll(hwnd_, std::move(onChange));
 }
 
-int Slider::Position() const { return static_cast<int>(::SendMessageW(hwnd_, TBM_GETPOS, 0, 0)); }
-void Slider::SetPosition(int position) { ::SendMessageW(hwnd_, TBM_SETPOS, TRUE, position); }
+int Slider::Position() const {
+  return static_cast<int>(::SendMessageW(hwnd_, TBM_GETPOS, 0, 0));
+}
+void Slider::SetPosition(int position) {
+  ::SendMessageW(hwnd_, TBM_SETPOS, TRUE, position);
+}
 
 }  // namespace kelbo

@@ -27,8 +27,8 @@ void Lamp::SetFillColor(COLORREF colour) {
 RECT Lamp::CircleRect() const {
   const TwipsRect& b = box();
   const int diameter = std::min(b.width, b.height);
-  return ToPixels({b.left + (b.width - diameter) / 2, b.top + (b.height - diameter) / 2, diameter,
-                   diameter});
+  return ToPixels(
+      {b.left + (b.width - diameter) / 2, b.top + (b.height - diameter) / 2, diameter, diameter});
 }
 
 void Lamp::Paint(HDC dc) const {
@@ -48,7 +48,8 @@ void Label::SetText(std::wstring text) {
 
 void Label::Paint(HDC dc) const {
   RECT r = PixelRect();
-  ScopedSelect selectFont(dc, font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(DEFAULT_GUI_FONT));
+  ScopedSelect selectFont(dc,
+                          font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(DEFAULT_GUI_FONT));
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
   const UINT align = align_ == Align::Center  ? DT_CENTER

@@ -61,7 +61,8 @@ class Control {
 // outlined 2 pixels wide in the window-text colour.
 class Lamp : public Control {
  public:
-  Lamp(std::string name, TwipsRect box, COLORREF fill) : Control(std::move(name), box), fill_(fill) {}
+  Lamp(std::string name, TwipsRect box, COLORREF fill)
+      : Control(std::move(name), box), fill_(fill) {}
   COLORREF FillColor() const { return fill_; }
   // Repaints the lamp only when its colour changes.
   void SetFillColor(COLORREF colour);

@@ -119,7 +119,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
       return 0;
     case WM_LBUTTONDOWN: {
-      pressed_ = ClickableAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+      pressed_ =
+          ClickableAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
       if (pressed_) ::SetCapture(hwnd_);
       return 0;
     }
@@ -177,7 +178,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+  return false;
+}
 
 void Form::OnPaint() {
   PaintDc paint(hwnd_);
@@ -249,9 +252,9 @@ HFONT Form::Font(const FontSpec& spec) {
   for (const auto& [known, font] : fonts_)
     if (known == spec) return font.get();
   UniqueFont font(::CreateFontW(-PointsToPixels(spec.points, Screen::Dpi()), 0, 0, 0,
-                                spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec.face));
+                                spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, spec.face));
   HFONT handle = font.get();
   fonts_.emplace_back(spec, std::move(font));
   return handle;
@@ -259,11 +262,11 @@ HFONT Form::Font(const FontSpec& spec) {
 
 HWND Form::CreateChild(const wchar_t* windowClass, const ChildSpec& spec, DWORD style) {
   const RECT r = ToPixels(spec.box);
-  HWND child = ::CreateWindowExW(
-      0, windowClass, spec.text.c_str(), WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0) | style,
-      r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId_++)), ::GetModuleHandleW(nullptr),
-      nullptr);
+  HWND child = ::CreateWindowExW(0, windowClass, spec.text.c_str(),
+                                 WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0) | style,
+                                 r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId_++)),
+                                 ::GetModuleHandleW(nullptr), nullptr);
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.font)), FALSE);
   return child;
 }
@@ -288,8 +291,12 @@ RECT Form::WindowRect() const {
   return r;
 }
 
-float Form::Left() const { return static_cast<float>(WindowRect().left * Screen::TwipsPerPixelX()); }
-float Form::Top() const { return static_cast<float>(WindowRect().top * Screen::TwipsPerPixelY()); }
+float Form::Left() const {
+  return static_cast<float>(WindowRect().left * Screen::TwipsPerPixelX());
+}
+float Form::Top() const {
+  return static_cast<float>(WindowRect().top * Screen::TwipsPerPixelY());
+}
 float Form::Width() const {
   const RECT r = WindowRect();
   return static_cast<float>((r.right - r.left) * Screen::TwipsPerPixelX());
@@ -306,8 +313,12 @@ void Form::ResizeTo(int width, int height) {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::SetLeft(float twips) { MoveToPixels(Screen::ToPixelsX(twips), WindowRect().top); }
-void Form::SetTop(float twips) { MoveToPixels(WindowRect().left, Screen::ToPixelsY(twips)); }
+void Form::SetLeft(float twips) {
+  MoveToPixels(Screen::ToPixelsX(twips), WindowRect().top);
+}
+void Form::SetTop(float twips) {
+  MoveToPixels(WindowRect().left, Screen::ToPixelsY(twips));
+}
 void Form::MoveTo(float topTwips, float leftTwips) {
   MoveToPixels(Screen::ToPixelsX(leftTwips), Screen::ToPixelsY(topTwips));
 }
@@ -320,7 +331,9 @@ void Form::SetHeight(float twips) {
   ResizeTo(r.right - r.left, Screen::ToPixelsY(twips));
 }
 
-bool Form::Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
+bool Form::Visible() const {
+  return hwnd_ && ::IsWindowVisible(hwnd_);
+}
 void Form::SetVisible(bool visible) {
   if (hwnd_) ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
 }
@@ -340,8 +353,12 @@ void Form::SetBackColor(COLORREF colour) {
   if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-int Form::OpenForms() { return static_cast<int>(LiveForms().size()); }
-void Form::SetQuitWhenLastFormCloses(bool quit) { quitWhenLastFormCloses = quit; }
+int Form::OpenForms() {
+  return static_cast<int>(LiveForms().size());
+}
+void Form::SetQuitWhenLastFormCloses(bool quit) {
+  quitWhenLastFormCloses = quit;
+}
 
 bool Form::PreTranslateMessage(MSG& message) {
   if (!message.hwnd) return false;

@@ -84,7 +84,6 @@ class Form {
   // The child control that has the keyboard focus when the form first opens.
   void SetInitialFocus(HWND child) { focus_ = child; }
 
-
   // Messages a form wants before the common handling; return true when handled.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   virtual void OnClose() { Unload(); }

@@ -16,14 +16,23 @@ struct HandleCloser {
 };
 
 template <typename Handle, auto Close>
-using UniqueHandle =
-    std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser<Handle, Close>>;
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser<Handle, Close>>;
 
-inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
-inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
-inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
-inline void DeleteDcHandle(HDC h) { ::DeleteDC(h); }
-inline void DestroyWindowHandle(HWND h) { ::DestroyWindow(h); }
+inline void DeleteGdiObject(HGDIOBJ h) {
+  ::DeleteObject(h);
+}
+inline void DestroyIconHandle(HICON h) {
+  ::DestroyIcon(h);
+}
+inline void DestroyMenuHandle(HMENU h) {
+  ::DestroyMenu(h);
+}
+inline void DeleteDcHandle(HDC h) {
+  ::DeleteDC(h);
+}
+inline void DestroyWindowHandle(HWND h) {
+  ::DestroyWindow(h);
+}
 
 using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;

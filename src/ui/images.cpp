@@ -83,9 +83,8 @@ UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height) {
 }
 
 UniqueIcon LoadIconAtSize(int resourceId, int width, int height) {
-  return UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                    MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                                                    width, height, 0)));
+  return UniqueIcon(static_cast<HICON>(::LoadImageW(
+      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, width, height, 0)));
 }
 
 }  // namespace kelbo

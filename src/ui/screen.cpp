@@ -14,9 +14,15 @@ int DeviceCaps(int index) {
 }
 }  // namespace
 
-int Dpi() { return DeviceCaps(LOGPIXELSY); }
-double TwipsPerPixelX() { return TwipsPerPixel(DeviceCaps(LOGPIXELSX)); }
-double TwipsPerPixelY() { return TwipsPerPixel(DeviceCaps(LOGPIXELSY)); }
+int Dpi() {
+  return DeviceCaps(LOGPIXELSY);
+}
+double TwipsPerPixelX() {
+  return TwipsPerPixel(DeviceCaps(LOGPIXELSX));
+}
+double TwipsPerPixelY() {
+  return TwipsPerPixel(DeviceCaps(LOGPIXELSY));
+}
 
 float Width() {
   return static_cast<float>(::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX());
@@ -25,7 +31,11 @@ float Height() {
   return static_cast<float>(::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY());
 }
 
-int ToPixelsX(double twips) { return TwipsToPixels(twips, TwipsPerPixelX()); }
-int ToPixelsY(double twips) { return TwipsToPixels(twips, TwipsPerPixelY()); }
+int ToPixelsX(double twips) {
+  return TwipsToPixels(twips, TwipsPerPixelX());
+}
+int ToPixelsY(double twips) {
+  return TwipsToPixels(twips, TwipsPerPixelY());
+}
 
 }  // namespace kelbo::Screen

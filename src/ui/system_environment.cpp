@@ -10,7 +10,9 @@ namespace {
 Environment* installed = nullptr;
 }  // namespace
 
-void InstallEnvironment(Environment& environment) { installed = &environment; }
+void InstallEnvironment(Environment& environment) {
+  installed = &environment;
+}
 
 Environment& Env() {
   static SystemEnvironment fallback;
@@ -32,7 +34,9 @@ std::uint32_t SystemEnvironment::LastInputTick() {
   return info.dwTime;
 }
 
-std::uint32_t SystemEnvironment::TickCount() { return ::GetTickCount(); }
+std::uint32_t SystemEnvironment::TickCount() {
+  return ::GetTickCount();
+}
 
 void SystemEnvironment::ShowMessage(const std::string& text) {
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), kAppTitle, MB_OK);

@@ -2,8 +2,12 @@
 
 namespace kelbo {
 
-RunError OverflowError() { return RunError(6, "Overflow"); }
-RunError TypeMismatchError() { return RunError(13, "Type mismatch"); }
+RunError OverflowError() {
+  return RunError(6, "Overflow");
+}
+RunError TypeMismatchError() {
+  return RunError(13, "Type mismatch");
+}
 
 std::string ErrorReportText(const RunError& error) {
   std::string text = error.what();

@@ -30,6 +30,30 @@ inline COLORREF RenderedPixel(const Form& form, POINT at) {
   return ::GetPixel(memory.get(), at.x, at.y);
 }
 
-inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+// Handles this thread's messages, timers included, for a while.
+inline void PumpFor(DWORD milliseconds) {
+  const DWORD until = ::GetTickCount() + milliseconds;
+  while (::GetTickCount() < until) {
+    PumpMessages();
+    ::Sleep(5);
+  }
+}
+
+inline BYTE Alpha(HWND hwnd) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
+  return alpha;
+}
+inline bool Layered(HWND hwnd) {
+  return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED;
+}
+inline bool Topmost(HWND hwnd) {
+  return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST;
+}
+
+inline POINT Centre(const RECT& r) {
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 }  // namespace kelbo::testing

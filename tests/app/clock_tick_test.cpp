@@ -59,7 +59,9 @@ TEST_F(ClockTick, ShowsTheTimeInBinary) {
   }
 }
 
-TEST_F(ClockTick, HasNoLampForTheHoursThirtyTwo) { EXPECT_EQ(frm.FindControl("cirhr1"), nullptr); }
+TEST_F(ClockTick, HasNoLampForTheHoursThirtyTwo) {
+  EXPECT_EQ(frm.FindControl("cirhr1"), nullptr);
+}
 
 TEST_F(ClockTick, RepaintsOnlyTheLampsThatChanged) {
   frm.Show();  // hidden windows keep no update region

@@ -13,14 +13,6 @@
 namespace kelbo::testing {
 namespace {
 
-BYTE Alpha(HWND hwnd) {
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
-  return alpha;
-}
-bool Topmost(HWND hwnd) { return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST; }
-
 class ConfigDialog : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -62,7 +54,7 @@ TEST_F(ConfigDialog, SliderPreviewsWithoutStoringAndSaveStores) {
   FrmConfig& dialog = Open();
   Drag(dialog, 0);
   EXPECT_EQ(Alpha(frm.hWnd()), 0);  // invisible at once, still layered, in place
-  EXPECT_TRUE(::GetWindowLongW(frm.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_TRUE(Layered(frm.hWnd()));
   EXPECT_FLOAT_EQ(frm.Top(), frm.HomePosition[0]);
   EXPECT_EQ(dialog.lblVal().Text(), L"0");
   EXPECT_EQ(gAPI::TransparencyLevel, 225);

@@ -1,6 +1,7 @@
 // The idle drift on the real main window, with the idle time scripted.
 #include <gtest/gtest.h>
 
+#include "app_helpers.h"
 #include "scripted_environment.h"
 #include "ui/screen.h"
 #include "window/frm_main.h"
@@ -80,12 +81,7 @@ TEST_F(IdleDrift, NothingMovesWhileTheTimerIsOff) {
   frm.CheckIdle();
   frm.tmr2_Timer();  // the one tick that stops it
   const POINT home = Corner();
-  MSG message;
-  const DWORD until = ::GetTickCount() + 200;
-  while (::GetTickCount() < until) {
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-    ::Sleep(5);
-  }
+  PumpFor(200);
   EXPECT_EQ(Corner().x, home.x);
   EXPECT_EQ(Corner().y, home.y);
 }
@@ -93,12 +89,7 @@ TEST_F(IdleDrift, NothingMovesWhileTheTimerIsOff) {
 TEST_F(IdleDrift, TheRealTimerDriftsAHiddenWindowToo) {
   frm.SetVisible(false);
   const POINT home = Corner();
-  MSG message;
-  const DWORD until = ::GetTickCount() + 300;
-  while (::GetTickCount() < until) {
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-    ::Sleep(5);
-  }
+  PumpFor(300);
   EXPECT_LT(Corner().x, home.x);
   EXPECT_LT(Corner().y, home.y);
 }

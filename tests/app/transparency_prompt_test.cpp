@@ -1,19 +1,13 @@
 // The opacity prompt with the typed text scripted.
 #include <gtest/gtest.h>
 
+#include "app_helpers.h"
 #include "scripted_environment.h"
 #include "window/frm_main.h"
 #include "window/gapi.h"
 
 namespace kelbo::testing {
 namespace {
-
-BYTE Alpha(HWND hwnd) {
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
-  return alpha;
-}
 
 class TransparencyPrompt : public ::testing::Test {
  protected:
@@ -41,7 +35,7 @@ TEST_F(TransparencyPrompt, StoresClampsAndAppliesAtOnce) {
     Enter(c.typed);
     EXPECT_EQ(gAPI::TransparencyLevel, c.level) << c.typed;
     EXPECT_EQ(Alpha(frm.hWnd()), c.level) << c.typed;
-    EXPECT_TRUE(::GetWindowLongW(frm.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(Layered(frm.hWnd()));
   }
   EXPECT_TRUE(Scripted().messages.empty());
 }

@@ -1,21 +1,13 @@
 // Opacity and the topmost band on a real window.
 #include <gtest/gtest.h>
 
+#include "app_helpers.h"
 #include "scripted_environment.h"
 #include "window/frm_main.h"
 #include "window/gapi.h"
 
 namespace kelbo::testing {
 namespace {
-
-BYTE Alpha(HWND hwnd) {
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
-  return alpha;
-}
-bool Layered(HWND hwnd) { return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED; }
-bool Topmost(HWND hwnd) { return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
 class WindowEffects : public ::testing::Test {
  protected:

@@ -10,7 +10,7 @@ TEST(IntToBin, WritesSixDigitsAtLeast) {
     std::int16_t n;
     const char* digits;
   } cases[] = {
-      {0, "000000"}, {1, "000001"}, {5, "000101"},  {23, "010111"},
+      {0, "000000"},  {1, "000001"},  {5, "000101"},  {23, "010111"},
       {32, "100000"}, {59, "111011"}, {63, "111111"}, {64, "1000000"},  // longer is not cut
   };
   for (const auto& c : cases) {

@@ -66,7 +66,7 @@ TEST(DriftRules, StepsTenTwipsPerAxis) {
     int direction;
     float top, left;
   } cases[] = {
-      {1, -10, 0}, {2, -10, -10}, {3, 0, -10}, {4, 10, -10}, {5, 10, 0},
+      {1, -10, 0}, {2, -10, -10}, {3, 0, -10},  {4, 10, -10}, {5, 10, 0},
       {6, 10, 10}, {7, 0, 10},    {8, -10, 10}, {0, 0, 0},    {9, 0, 0},
   };
   for (const auto& c : cases) {

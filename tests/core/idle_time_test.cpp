@@ -11,9 +11,9 @@ TEST(IdleTime, RoundsToWholeSecondsAndNeedsMoreThanSixty) {
     double seconds;
     bool idle;
   } cases[] = {
-      {0, 0, false},           {59'499, 59, false}, {59'500, 60, false}, {60'000, 60, false},
-      {60'499, 60, false},     {60'500, 61, true},  {61'000, 61, true},  {3'600'000, 3600, true},
-      {4'294'967'295u, 4'294'967, true},
+      {0, 0, false},       {59'499, 59, false},     {59'500, 60, false},
+      {60'000, 60, false}, {60'499, 60, false},     {60'500, 61, true},
+      {61'000, 61, true},  {3'600'000, 3600, true}, {4'294'967'295u, 4'294'967, true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RoundedIdleSeconds(c.idleMs), c.seconds) << c.idleMs;

@@ -33,14 +33,34 @@ TEST(TextToInteger16, ReadsNumbers) {
     std::string text;
     int value;
   } cases[] = {
-      {"128", 128},         {"300", 300},         {"-5", -5},         {"12.5", 12},
-      {"13.5", 14},         {"-12.5", -12},       {"0.5", 0},         {"1.5", 2},
-      {"12.4999", 12},      {"12.5001", 13},      {" 42 ", 42},       {"\t7\t", 7},
-      {"+7", 7},            {"-0", 0},            {"-0.4", 0},        {"12.", 12},
-      {".5", 0},            {".51", 1},           {"007", 7},         {"1e3", 1000},
-      {"2.5E-1", 0},        {"1E+2", 100},        {"32767", 32767},   {"-32768", -32768},
-      {"32767.4", 32767},   {"-32768.5", -32768},  // half to even stays inside
-      {"1e-400", 0},        {"0e999999999999", 0},
+      {"128", 128},
+      {"300", 300},
+      {"-5", -5},
+      {"12.5", 12},
+      {"13.5", 14},
+      {"-12.5", -12},
+      {"0.5", 0},
+      {"1.5", 2},
+      {"12.4999", 12},
+      {"12.5001", 13},
+      {" 42 ", 42},
+      {"\t7\t", 7},
+      {"+7", 7},
+      {"-0", 0},
+      {"-0.4", 0},
+      {"12.", 12},
+      {".5", 0},
+      {".51", 1},
+      {"007", 7},
+      {"1e3", 1000},
+      {"2.5E-1", 0},
+      {"1E+2", 100},
+      {"32767", 32767},
+      {"-32768", -32768},
+      {"32767.4", 32767},
+      {"-32768.5", -32768},  // half to even stays inside
+      {"1e-400", 0},
+      {"0e999999999999", 0},
       {std::string(5000, '0') + "255", 255},
       {"0." + std::string(5000, '0') + "1", 0},
   };
@@ -56,22 +76,45 @@ TEST(TextToInteger16, RejectsWhatIsNotANumber) {
     std::string text;
     int error;
   } cases[] = {
-      {"", kTypeMismatch},           {"   ", kTypeMismatch},       {"abc", kTypeMismatch},
-      {"12abc", kTypeMismatch},      {"1 2", kTypeMismatch},       {"1,000", kTypeMismatch},
-      {"12,5", kTypeMismatch},       {"&H10", kTypeMismatch},      {"0x10", kTypeMismatch},
-      {"inf", kTypeMismatch},        {"nan", kTypeMismatch},       {"+", kTypeMismatch},
-      {"-", kTypeMismatch},          {".", kTypeMismatch},         {"+-1", kTypeMismatch},
-      {"--1", kTypeMismatch},        {"1e", kTypeMismatch},        {"1e+", kTypeMismatch},
-      {"e3", kTypeMismatch},         {"1.2.3", kTypeMismatch},     {"١٢", kTypeMismatch},
-      {std::string("12\0", 3), kTypeMismatch},                     {"1\n", kTypeMismatch},
-      {"\x01" "5", kTypeMismatch},   {"5\x7f", kTypeMismatch},
-      {"40000", kOverflow},          {"32767.5", kOverflow},       {"-32769", kOverflow},
-      {"-32768.6", kOverflow},       {"1e5", kOverflow},           {"1e999999999999", kOverflow},
+      {"", kTypeMismatch},
+      {"   ", kTypeMismatch},
+      {"abc", kTypeMismatch},
+      {"12abc", kTypeMismatch},
+      {"1 2", kTypeMismatch},
+      {"1,000", kTypeMismatch},
+      {"12,5", kTypeMismatch},
+      {"&H10", kTypeMismatch},
+      {"0x10", kTypeMismatch},
+      {"inf", kTypeMismatch},
+      {"nan", kTypeMismatch},
+      {"+", kTypeMismatch},
+      {"-", kTypeMismatch},
+      {".", kTypeMismatch},
+      {"+-1", kTypeMismatch},
+      {"--1", kTypeMismatch},
+      {"1e", kTypeMismatch},
+      {"1e+", kTypeMismatch},
+      {"e3", kTypeMismatch},
+      {"1.2.3", kTypeMismatch},
+      {"١٢", kTypeMismatch},
+      {std::string("12\0", 3), kTypeMismatch},
+      {"1\n", kTypeMismatch},
+      {"\x01"
+       "5",
+       kTypeMismatch},
+      {"5\x7f", kTypeMismatch},
+      {"40000", kOverflow},
+      {"32767.5", kOverflow},
+      {"-32769", kOverflow},
+      {"-32768.6", kOverflow},
+      {"1e5", kOverflow},
+      {"1e999999999999", kOverflow},
       {std::string(5000, '9'), kOverflow},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Read(c.text);
-    EXPECT_FALSE(outcome.value.has_value()) << c.text.substr(0, 40) << " read as " << *outcome.value;
+    EXPECT_FALSE(outcome.value.has_value())
+        << c.text.substr(0, 40) << " read as " << *outcome.value;
     EXPECT_EQ(outcome.error, c.error) << c.text.substr(0, 40);
   }
 }

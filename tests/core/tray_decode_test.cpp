@@ -12,10 +12,10 @@ TEST(TrayNotification, OnlyLeftAndRightPressesAct) {
     std::uint32_t message;
     TrayAction action;
   } cases[] = {
-      {0x200, TrayAction::None},       {0x201, TrayAction::ShowWindow}, {0x202, TrayAction::None},
-      {0x203, TrayAction::None},       {0x204, TrayAction::OpenMenu},   {0x205, TrayAction::None},
-      {0x206, TrayAction::None},       {0x207, TrayAction::None},       {0x208, TrayAction::None},
-      {0x209, TrayAction::None},       {0x400, TrayAction::None},       {0, TrayAction::None},
+      {0x200, TrayAction::None},   {0x201, TrayAction::ShowWindow}, {0x202, TrayAction::None},
+      {0x203, TrayAction::None},   {0x204, TrayAction::OpenMenu},   {0x205, TrayAction::None},
+      {0x206, TrayAction::None},   {0x207, TrayAction::None},       {0x208, TrayAction::None},
+      {0x209, TrayAction::None},   {0x400, TrayAction::None},       {0, TrayAction::None},
       {0x10201, TrayAction::None},  // a version-4 style word in the high half is not a press
   };
   for (const auto& c : cases) EXPECT_EQ(DecodeTrayNotification(c.message), c.action) << c.message;

@@ -5,18 +5,10 @@ saves and closes it."""
 import sys
 import time
 
-from desktop import App, click, keys, opacity, px, save_screenshot
+from desktop import App, click, keys, opacity, px, save_screenshot, wait_until
 
 SCREEN = (1024, 768)
 
-
-def wait_until(condition, timeout=5):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if condition():
-            return True
-        time.sleep(0.1)
-    return condition()
 
 
 def main(exe):
@@ -36,13 +28,12 @@ def main(exe):
 
         # The focus starts on the button; Tab reaches the slider.
         keys("Tab", "Left", "Left", "Left")
-        assert wait_until(lambda: opacity(app.window) == 222), opacity(app.window)
+        wait_until(lambda: opacity(app.window) == 222, "opacity did not follow to 222")
         keys("Next")  # Page Down: a large step of 5 to the right
-        assert wait_until(lambda: opacity(app.window) == 227), opacity(app.window)
+        wait_until(lambda: opacity(app.window) == 227, "opacity did not follow to 227")
 
         keys("Return")  # "Save & Exit" is the default button
-        assert wait_until(lambda: not app.visible_windows("Configure Options")), \
-            "the dialog did not close"
+        wait_until(lambda: not app.visible_windows("Configure Options"), "the dialog did not close")
         assert opacity(app.window) == 227
         print("dialog centred, opacity followed the slider to 227, saved and closed")
     print("1 passed, 0 failed")

@@ -134,3 +134,12 @@ def opacity(window):
 
 def keys(*names):
     run("xdotool", "key", "--delay", "100", *names)
+
+
+def wait_until(condition, what, timeout=5):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return
+        time.sleep(0.1)
+    assert condition(), what

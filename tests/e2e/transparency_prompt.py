@@ -3,18 +3,9 @@ click the disc, Tab, Space. The real prompt takes real typing, and the disc's
 opacity follows; bad text brings the error message instead."""
 
 import sys
-import time
 
-from desktop import App, click, keys, opacity, run, save_screenshot
+from desktop import App, click, keys, opacity, run, save_screenshot, wait_until
 
-
-def wait_until(condition, what, timeout=5):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if condition():
-            return
-        time.sleep(0.1)
-    assert condition(), what
 
 
 def open_prompt(app):

@@ -4,20 +4,11 @@ press opens the menu, which Esc dismisses and whose items show the disc, open
 the options and end the program."""
 
 import sys
-import time
 
-from desktop import App, click, keys, px, run, save_screenshot, search
+from desktop import App, click, keys, px, run, save_screenshot, search, wait_until
 
 TRAY = "Wine System Tray"
 
-
-def wait_until(condition, what, timeout=5):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if condition():
-            return
-        time.sleep(0.1)
-    assert condition(), what
 
 
 class Tray:
