@@ -4,6 +4,7 @@ press opens the menu, which Esc dismisses and whose items show the disc, open
 the options and end the program."""
 
 import sys
+import time
 
 from desktop import App, click, keys, px, run, save_screenshot, search, wait_until
 
@@ -41,6 +42,9 @@ class Tray:
         return others[0] if others else None
 
     def open_menu(self):
+        # Give a menu that just closed time to finish, as a user's pace does:
+        # a press while it is still winding up is dropped like any nested one.
+        time.sleep(1)
         click(*self.icon(), button=3)
         wait_until(lambda: self.menu() is not None, "no menu after a right press")
         return self.menu()
