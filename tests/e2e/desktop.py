@@ -66,10 +66,13 @@ class App:
     def wake(self):
         """Real input over the disc. In a Wine session that has had no input
         for a minute, the clock starts straight in its idle drift; this
-        brings it home, on the next clock tick."""
+        brings it home, on the next clock tick. Returns when the pointer
+        moved."""
         left, top, width, height = self.geometry()
+        moved = time.time()
         move_pointer(left + width // 2, top + height // 2)
         time.sleep(1.5)
+        return moved
 
     def exited(self, timeout=10):
         try:
