@@ -4,6 +4,7 @@
 
 #include "ui/form.h"
 #include "ui/images.h"
+#include "ui/lamp_raster.h"
 #include "ui/screen.h"
 
 namespace kelbo {
@@ -32,12 +33,23 @@ RECT Lamp::CircleRect() const {
 }
 
 void Lamp::Paint(HDC dc) const {
-  UniqueBrush brush(::CreateSolidBrush(fill_));
-  UniquePen pen(::CreatePen(PS_INSIDEFRAME, 2, ::GetSysColor(COLOR_WINDOWTEXT)));
-  ScopedSelect selectBrush(dc, brush.get());
-  ScopedSelect selectPen(dc, pen.get());
+  // Drawn anti-aliased against the form's colour: a plain GDI ellipse of
+  // 17 pixels looks jagged.
   const RECT r = CircleRect();
-  ::Ellipse(dc, r.left, r.top, r.right, r.bottom);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  const LampLook look{fill_, ::GetSysColor(COLOR_WINDOWTEXT), form_ ? form_->BackColor() : fill_,
+                      2.0};
+  const std::vector<std::uint32_t> pixels = RasterizeLamp(width, height, look);
+  if (pixels.empty()) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels.data(), &info,
+                      DIB_RGB_COLORS);
 }
 
 void Label::SetText(std::wstring text) {

@@ -50,11 +50,13 @@ class Control {
  protected:
   void Invalidate() const;
 
+ protected:
+  Form* form_ = nullptr;  // set when the form adds the control
+
  private:
   friend class Form;
   std::string name_;
   TwipsRect box_;
-  Form* form_ = nullptr;
 };
 
 // A filled circle, the smaller side of its box across, centred in the box,
