@@ -24,14 +24,14 @@ constexpr TwipsRect LampBox(int rowTop, int column) {
   return {360 * (column - 1), rowTop, 375, 255};
 }
 
-inline constexpr FontSpec kCaptionFont{L"MS Sans Serif", 8.25, true};
+inline constexpr FontStyle kCaptionFont{L"MS Sans Serif", 8.25, true};
 
-struct LabelSpec {
+struct CaptionLayout {
   const char* name;
   TwipsRect box;
   const wchar_t* text;
 };
-inline constexpr std::array<LabelSpec, 3> kCaptions{{
+inline constexpr std::array<CaptionLayout, 3> kCaptions{{
     {"lblSec", {2160, 1125, 375, 255}, L"Sec"},
     {"lblMin", {2160, 765, 375, 255}, L"Min"},
     {"lblHR", {2160, 405, 255, 255}, L"Hr"},

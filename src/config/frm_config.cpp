@@ -9,8 +9,8 @@
 namespace kelbo {
 
 namespace {
-constexpr FontSpec kTitleFont{L"MS Sans Serif", 9.75, true};
-constexpr FontSpec kBoldFont{L"MS Sans Serif", 8.25, true};
+constexpr FontStyle kTitleFont{L"MS Sans Serif", 9.75, true};
+constexpr FontStyle kBoldFont{L"MS Sans Serif", 8.25, true};
 constexpr TwipsSize kClient{3840, 2010};
 constexpr Slider::Range kOpacityRange{0, 255, 1, 5};
 }  // namespace

@@ -6,9 +6,9 @@
 
 namespace kelbo {
 
-void PushButton::Create(Form& form, const ChildSpec& spec, bool defaultButton,
+void PushButton::Create(Form& form, const ChildLayout& layout, bool defaultButton,
                         std::function<void()> onClick) {
-  hwnd_ = form.CreateChild(L"BUTTON", spec, defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  hwnd_ = form.CreateChild(L"BUTTON", layout, defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   form.OnCommand(hwnd_, [onClick = std::move(onClick)](WORD code) {
     if (code == BN_CLICKED) onClick();
   });
@@ -18,8 +18,8 @@ void PushButton::Click() const {
   ::SendMessageW(hwnd_, BM_CLICK, 0, 0);
 }
 
-void CheckBox::Create(Form& form, const ChildSpec& spec) {
-  hwnd_ = form.CreateChild(L"BUTTON", spec, BS_AUTOCHECKBOX);
+void CheckBox::Create(Form& form, const ChildLayout& layout) {
+  hwnd_ = form.CreateChild(L"BUTTON", layout, BS_AUTOCHECKBOX);
 }
 
 int CheckBox::Value() const {
@@ -29,9 +29,9 @@ void CheckBox::SetValue(int value) {
   ::SendMessageW(hwnd_, BM_SETCHECK, value, 0);
 }
 
-void Slider::Create(Form& form, const ChildSpec& spec, Range range,
+void Slider::Create(Form& form, const ChildLayout& layout, Range range,
                     std::function<void()> onChange) {
-  hwnd_ = form.CreateChild(TRACKBAR_CLASSW, spec, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS);
+  hwnd_ = form.CreateChild(TRACKBAR_CLASSW, layout, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS);
   ::SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, range.minimum);
   ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);
   ::SendMessageW(hwnd_, TBM_SETLINESIZE, 0, range.smallStep);

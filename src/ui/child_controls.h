@@ -11,13 +11,14 @@ class Form;
 
 class PushButton : public ChildControl {
  public:
-  void Create(Form& form, const ChildSpec& spec, bool defaultButton, std::function<void()> onClick);
+  void Create(Form& form, const ChildLayout& layout, bool defaultButton,
+              std::function<void()> onClick);
   void Click() const;  // as a press from the keyboard or the mouse would
 };
 
 class CheckBox : public ChildControl {
  public:
-  void Create(Form& form, const ChildSpec& spec);
+  void Create(Form& form, const ChildLayout& layout);
   int Value() const;  // 0 unchecked, 1 checked, 2 greyed
   void SetValue(int value);
 };
@@ -27,7 +28,7 @@ class Slider : public ChildControl {
   struct Range {
     int minimum, maximum, smallStep, largeStep;
   };
-  void Create(Form& form, const ChildSpec& spec, Range range, std::function<void()> onChange);
+  void Create(Form& form, const ChildLayout& layout, Range range, std::function<void()> onChange);
   int Position() const;
   void SetPosition(int position);
 };

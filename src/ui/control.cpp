@@ -41,13 +41,7 @@ void Lamp::Paint(HDC dc) const {
                       2.0};
   const std::vector<std::uint32_t> pixels = RasterizeLamp(width, height, look);
   if (pixels.empty()) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDibInfo(width, height);
   ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels.data(), &info,
                       DIB_RGB_COLORS);
 }

@@ -22,11 +22,11 @@ struct TwipsSize {
   int width, height;
 };
 
-struct FontSpec {
+struct FontStyle {
   const wchar_t* face;
   double points;
   bool bold;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontStyle&) const = default;
 };
 
 // A rectangle in twips relative to the client area, as client pixels.
@@ -111,11 +111,11 @@ class Picture : public Control {
 };
 
 // What every windowed child control is made from.
-struct ChildSpec {
+struct ChildLayout {
   std::string name;
   TwipsRect box;
   std::wstring text;
-  FontSpec font;
+  FontStyle font;
   bool tabStop;
 };
 

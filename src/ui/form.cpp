@@ -248,26 +248,26 @@ void Form::AddTooltip(const Control& control, const std::wstring& text) {
   ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-HFONT Form::Font(const FontSpec& spec) {
+HFONT Form::Font(const FontStyle& wanted) {
   for (const auto& [known, font] : fonts_)
-    if (known == spec) return font.get();
-  UniqueFont font(::CreateFontW(-PointsToPixels(spec.points, Screen::Dpi()), 0, 0, 0,
-                                spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, spec.face));
+    if (known == wanted) return font.get();
+  UniqueFont font(::CreateFontW(-PointsToPixels(wanted.points, Screen::Dpi()), 0, 0, 0,
+                                wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, wanted.face));
   HFONT handle = font.get();
-  fonts_.emplace_back(spec, std::move(font));
+  fonts_.emplace_back(wanted, std::move(font));
   return handle;
 }
 
-HWND Form::CreateChild(const wchar_t* windowClass, const ChildSpec& spec, DWORD style) {
-  const RECT r = ToPixels(spec.box);
-  HWND child = ::CreateWindowExW(0, windowClass, spec.text.c_str(),
-                                 WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0) | style,
+HWND Form::CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style) {
+  const RECT r = ToPixels(layout.box);
+  HWND child = ::CreateWindowExW(0, windowClass, layout.text.c_str(),
+                                 WS_CHILD | WS_VISIBLE | (layout.tabStop ? WS_TABSTOP : 0) | style,
                                  r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId_++)),
                                  ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.font)), FALSE);
+  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(layout.font)), FALSE);
   return child;
 }
 

@@ -70,7 +70,7 @@ class Form {
 
   // For windowed child controls: they are created here and report through
   // these handlers.
-  HWND CreateChild(const wchar_t* windowClass, const ChildSpec& spec, DWORD style);
+  HWND CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style);
   void OnCommand(HWND child, std::function<void(WORD code)> handler);
   void OnScroll(HWND child, std::function<void()> handler);
 
@@ -80,7 +80,7 @@ class Form {
   void AddControl(Control& control);
   void AddTimer(Timer& timer);
   void AddTooltip(const Control& control, const std::wstring& text);
-  HFONT Font(const FontSpec& spec);
+  HFONT Font(const FontStyle& wanted);
   // The child control that has the keyboard focus when the form first opens.
   void SetInitialFocus(HWND child) { focus_ = child; }
 
@@ -104,7 +104,7 @@ class Form {
   UniqueBrush backBrush_;  // for child controls drawn on the form's colour
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
-  std::vector<std::pair<FontSpec, UniqueFont>> fonts_;
+  std::vector<std::pair<FontStyle, UniqueFont>> fonts_;
   std::map<HWND, std::function<void(WORD)>> commandHandlers_;
   std::map<HWND, std::function<void()>> scrollHandlers_;
   // Not owned by the form's window: an owned topmost popup keeps Wine from

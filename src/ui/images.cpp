@@ -65,13 +65,7 @@ UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height) {
                                    WICBitmapPaletteTypeCustom)))
     return nullptr;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDibInfo(width, height);
   void* bits = nullptr;
   UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return nullptr;
@@ -80,6 +74,17 @@ UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height) {
                                    static_cast<BYTE*>(bits))))
     return nullptr;
   return bitmap;
+}
+
+BITMAPINFO TopDownDibInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
 }
 
 UniqueIcon LoadIconAtSize(int resourceId, int width, int height) {

@@ -9,6 +9,9 @@ namespace kelbo {
 // scaled to width x height pixels, as a 32-bit top-down DIB section.
 UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height);
 
+// The header of a 32-bit top-down DIB of width x height pixels.
+BITMAPINFO TopDownDibInfo(int width, int height);
+
 // An icon resource at the size asked for; the system picks the closest image.
 UniqueIcon LoadIconAtSize(int resourceId, int width, int height);
 

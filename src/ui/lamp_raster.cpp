@@ -44,7 +44,7 @@ std::vector<std::uint32_t> RasterizeLamp(int width, int height, const LampLook& 
         for (int sx = 0; sx < kSamples; ++sx) {
           const double dx = x + (sx + 0.5) / kSamples - rx;
           const double dy = y + (sy + 0.5) / kSamples - ry;
-          const std::uint32_t colour = !Inside(dx, dy, rx, ry)                ? look.background
+          const std::uint32_t colour = !Inside(dx, dy, rx, ry)            ? look.background
                                        : Inside(dx, dy, innerRx, innerRy) ? look.fill
                                                                           : look.outline;
           sum.Add(colour, weight);

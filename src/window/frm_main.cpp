@@ -56,8 +56,8 @@ void FrmMain::BuildLayout() {
   AddTooltip(*imgMin_, L"Minimize To System Tray");
 
   HFONT captionFont = Font(kCaptionFont);
-  for (const LabelSpec& spec : kCaptions) {
-    auto label = std::make_unique<Label>(spec.name, spec.box, spec.text);
+  for (const CaptionLayout& layout : kCaptions) {
+    auto label = std::make_unique<Label>(layout.name, layout.box, layout.text);
     label->SetFont(captionFont);
     AddControl(*label);
     controls_.push_back(std::move(label));
