@@ -1,0 +1,78 @@
+// How long the clock tick, a repaint and a drift step take on a real window.
+// Not a test: prints numbers. Run under Wine: wine build/win32/bench/tick_bench.exe
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "ui/environment.h"
+#include "window/frm_main.h"
+#include "window/gapi.h"
+
+namespace {
+
+class BenchEnvironment : public kelbo::Environment {
+ public:
+  kelbo::LocalTime time{12, 0, 0};
+  std::uint32_t idle = 0;
+  kelbo::LocalTime Now() override { return time; }
+  std::uint32_t LastInputTick() override { return 0; }
+  std::uint32_t TickCount() override { return idle; }
+  void ShowMessage(const std::string&) override {}
+  std::string Prompt(const std::string&, const std::string&) override { return {}; }
+};
+
+template <typename F>
+double MicrosecondsPer(int rounds, F&& f) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < rounds; ++i) f(i);
+  const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+  return spent.count() / rounds;
+}
+
+}  // namespace
+
+int main() {
+  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+  ::InitCommonControlsEx(&controls);
+  BenchEnvironment environment;
+  kelbo::InstallEnvironment(environment);
+
+  kelbo::FrmMain frm;
+  frm.Load();
+  frm.Show();
+  constexpr int kRounds = 2000;
+  const double tickSame = MicrosecondsPer(kRounds, [&](int) { frm.tmr1_Timer(); });
+  const double tickAndPaint = MicrosecondsPer(kRounds, [&](int i) {
+    environment.time = {i / 3600 % 24, i / 60 % 60, i % 60};
+    frm.tmr1_Timer();
+    ::UpdateWindow(frm.hWnd());
+  });
+  const double paintOnly = MicrosecondsPer(kRounds / 10, [&](int) {
+    RECT client;
+    ::GetClientRect(frm.hWnd(), &client);
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    frm.PaintClient(memory, client);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+  });
+  environment.idle = 120'000;
+  frm.CheckIdle();
+  const double drift = MicrosecondsPer(kRounds, [&](int) { frm.tmr2_Timer(); });
+  std::printf("clock tick, nothing changed:      %8.1f us\n", tickSame);
+  std::printf("clock tick with a new second:     %8.1f us (lamps repainted)\n", tickAndPaint);
+  std::printf("whole face into a memory DC:      %8.1f us (our drawing alone)\n", paintOnly);
+  std::printf("drift step (read, decide, move):  %8.1f us\n", drift);
+  ::CoUninitialize();
+  return 0;
+}
