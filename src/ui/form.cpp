@@ -169,8 +169,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           if (focus && ::IsChild(hwnd_, focus)) focus_ = focus;
         } else if (focus_ && ::IsWindow(focus_)) {
           ::SetFocus(focus_);
+          return 0;
         }
-        return 0;
       }
       return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     default:
