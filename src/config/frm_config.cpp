@@ -29,11 +29,11 @@ void FrmConfig::Load() {
   AddControl(lbl1_);
   AddControl(lblVal_);
   // Created in tab order: the button, the slider, the check box.
-  cmdSave_.Create(*this, {"cmdSave", {1200, 1680, 1335, 255}, L"Save && Exit", kBoldFont, true},
-                  true, [this] { cmdSave_Click(); });
-  Sldr1_.Create(*this, {"Sldr1", {480, 240, 2535, 375}, L"", kBoldFont, true}, kOpacityRange,
+  cmdSave_.Create(*this, {{1200, 1680, 1335, 255}, L"Save && Exit", kBoldFont, true}, true,
+                  [this] { cmdSave_Click(); });
+  Sldr1_.Create(*this, {{480, 240, 2535, 375}, L"", kBoldFont, true}, kOpacityRange,
                 [this] { Sldr1_Change(); });
-  chkAOT_.Create(*this, {"chkAOT", {840, 600, 1935, 375}, L"   Alway On Top", kBoldFont, true});
+  chkAOT_.Create(*this, {{840, 600, 1935, 375}, L"   Alway On Top", kBoldFont, true});
   SetInitialFocus(cmdSave_.hWnd());
   Form_Load();
 }

@@ -20,7 +20,6 @@ class FrmConfig : public Form {
   void Sldr1_Change();
   void cmdSave_Click();
 
-  const Slider& Sldr1() const { return Sldr1_; }
   Slider& Sldr1() { return Sldr1_; }
   CheckBox& chkAOT() { return chkAOT_; }
   const Label& lblVal() const { return lblVal_; }

@@ -4,7 +4,6 @@
 
 #include "ui/form.h"
 #include "ui/images.h"
-#include "ui/lamp_raster.h"
 #include "ui/screen.h"
 
 namespace kelbo {
@@ -39,10 +38,14 @@ void Lamp::Paint(HDC dc) const {
   const int width = r.right - r.left, height = r.bottom - r.top;
   const LampLook look{fill_, ::GetSysColor(COLOR_WINDOWTEXT), form_ ? form_->BackColor() : fill_,
                       2.0};
-  const std::vector<std::uint32_t> pixels = RasterizeLamp(width, height, look);
-  if (pixels.empty()) return;
+  if (look != pixelsLook_ || width != pixelsSize_.cx || height != pixelsSize_.cy) {
+    pixels_ = RasterizeLamp(width, height, look);
+    pixelsLook_ = look;
+    pixelsSize_ = {width, height};
+  }
+  if (pixels_.empty()) return;
   const BITMAPINFO info = TopDownDibInfo(width, height);
-  ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels.data(), &info,
+  ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels_.data(), &info,
                       DIB_RGB_COLORS);
 }
 

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/handles.h"
+#include "ui/lamp_raster.h"
 
 namespace kelbo {
 
@@ -73,6 +75,11 @@ class Lamp : public Control {
 
  private:
   COLORREF fill_;
+  // The last pixels drawn and what they were drawn from: a repaint without a
+  // change of colour or size reuses them.
+  mutable std::vector<std::uint32_t> pixels_;
+  mutable LampLook pixelsLook_{};
+  mutable SIZE pixelsSize_{};
 };
 
 // Fixed text on the form's own background.
@@ -98,7 +105,6 @@ class Picture : public Control {
   Picture(std::string name, TwipsRect box) : Control(std::move(name), box) {}
   void LoadJpegResource(int resourceId);
   void LoadIconResource(int resourceId);
-  HICON Icon() const { return icon_.get(); }
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void Paint(HDC dc) const override;
   bool Clickable() const override { return static_cast<bool>(onClick_); }
@@ -112,7 +118,6 @@ class Picture : public Control {
 
 // What every windowed child control is made from.
 struct ChildLayout {
-  std::string name;
   TwipsRect box;
   std::wstring text;
   FontStyle font;

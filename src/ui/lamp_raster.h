@@ -12,6 +12,7 @@ struct LampLook {
   std::uint32_t outline;     // 0x00BBGGRR
   std::uint32_t background;  // 0x00BBGGRR
   double outlineWidth;       // pixels
+  bool operator==(const LampLook&) const = default;
 };
 
 // width x height pixels, rows top-down, each 0x00RRGGBB as a 32-bit DIB

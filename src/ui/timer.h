@@ -17,7 +17,6 @@ class Timer {
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
-  UINT Interval() const { return interval_; }
 
  private:
   friend class Form;

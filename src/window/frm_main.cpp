@@ -14,8 +14,10 @@ namespace kelbo {
 FrmMain::FrmMain()
     : tmr1(1000, true, [this] { tmr1_Timer(); }), tmr2(10, false, [this] { tmr2_Timer(); }) {}
 
+// The window is destroyed here, while the whole FrmMain still exists, so that
+// its own WM_DESTROY handling (taking the tray icon away) runs as on any close.
 FrmMain::~FrmMain() {
-  if (InTray()) RemoveTrayIcon();
+  Unload();
 }
 
 void FrmMain::Load() {
@@ -47,8 +49,8 @@ Picture& FrmMain::AddPicture(const std::string& name, TwipsRect box) {
 
 void FrmMain::BuildLayout() {
   using namespace main_layout;
-  cmdTran_.Create(*this, {"cmdTran", kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true},
-                  false, [this] { cmdTran_Click(); });
+  cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
+                  [this] { cmdTran_Click(); });
 
   imgMin_ = &AddPicture("imgMin", kImgMin);
   imgMin_->LoadJpegResource(IDR_MINIMIZE_JPG);

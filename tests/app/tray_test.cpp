@@ -157,5 +157,16 @@ TEST_F(Tray, ANewTaskbarGetsTheIconAgainOnlyWhileInTheTray) {
   EXPECT_TRUE(IconExists());
 }
 
+TEST(TrayLifetime, AMainWindowGoneWhileInTheTrayTakesItsIconAlong) {
+  {
+    FrmMain frm;
+    frm.Load();
+    frm.Show();
+    frm.imgMin_Click();
+    ASSERT_TRUE(IconExists());
+  }
+  EXPECT_FALSE(IconExists());
+}
+
 }  // namespace
 }  // namespace kelbo::testing
