@@ -1,15 +1,15 @@
 // How long the clock tick, a repaint and a drift step take on a real window.
-// Not a test: prints numbers. Run under Wine: wine build/win32/bench/tick_bench.exe
+// Not a test: prints numbers. Run under Wine, after building the target:
+//   wine build/win32/tick_bench.exe
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 
 #include <chrono>
 #include <cstdio>
 
-#include "ui/environment.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
+#include "app/environment.h"
+#include "main_window/frm_main.h"
+#include "ui/handles.h"
+#include "ui/toolkit_session.h"
 
 namespace {
 
@@ -21,7 +21,9 @@ class BenchEnvironment : public kelbo::Environment {
   std::uint32_t LastInputTick() override { return 0; }
   std::uint32_t TickCount() override { return idle; }
   void ShowMessage(const std::string&) override {}
-  std::string Prompt(const std::string&, const std::string&) override { return {}; }
+  std::optional<std::wstring> Prompt(const std::wstring&, const std::wstring&) override {
+    return {};
+  }
 };
 
 template <typename F>
@@ -35,15 +37,12 @@ double MicrosecondsPer(int rounds, F&& f) {
 }  // namespace
 
 int main() {
-  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-  ::InitCommonControlsEx(&controls);
+  using namespace kelbo;
+  ToolkitSession toolkit;
   BenchEnvironment environment;
-  kelbo::InstallEnvironment(environment);
+  InstallEnvironment(environment);
 
-  kelbo::FrmMain frm;
+  FrmMain frm;
   frm.Load();
   frm.Show();
   constexpr int kRounds = 2000;
@@ -56,15 +55,11 @@ int main() {
   const double paintOnly = MicrosecondsPer(kRounds / 10, [&](int) {
     RECT client;
     ::GetClientRect(frm.hWnd(), &client);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    frm.PaintClient(memory, client);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    UniqueMemoryDc memory(::CreateCompatibleDC(screen.dc()));
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
+    ScopedSelect select(memory.get(), bitmap.get());
+    frm.PaintClient(memory.get(), client);
   });
   environment.idle = 120'000;
   frm.CheckIdle();
@@ -73,6 +68,5 @@ int main() {
   std::printf("clock tick with a new second:     %8.1f us (lamps repainted)\n", tickAndPaint);
   std::printf("whole face into a memory DC:      %8.1f us (our drawing alone)\n", paintOnly);
   std::printf("drift step (read, decide, move):  %8.1f us\n", drift);
-  ::CoUninitialize();
   return 0;
 }

@@ -13,12 +13,4 @@ void IntToBin(std::int16_t n, std::string& buffer) {
   if (buffer.size() < 6) buffer.insert(0, 6 - buffer.size(), '0');
 }
 
-std::array<std::uint32_t, 6> RowColours(std::int16_t value) {
-  std::string digits;
-  IntToBin(value, digits);
-  std::array<std::uint32_t, 6> colours{};
-  for (std::size_t p = 1; p <= colours.size(); ++p) colours[p - 1] = LampColour(digits[p - 1]);
-  return colours;
-}
-
 }  // namespace kelbo

@@ -1,7 +1,6 @@
 // Binary digits of the clock face: no Windows here, so the native build tests it.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,9 +19,5 @@ void IntToBin(std::int16_t n, std::string& buffer);
 constexpr std::uint32_t LampColour(char digit) {
   return digit == '1' ? kLitColour : kUnlitColour;
 }
-
-// The colours a row's lamps take for a value: element p - 1 is the lamp of
-// digit position p (1 = weight 32 ... 6 = weight 1).
-std::array<std::uint32_t, 6> RowColours(std::int16_t value);
 
 }  // namespace kelbo

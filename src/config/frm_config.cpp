@@ -2,9 +2,10 @@
 
 #include <string>
 
+#include "app/settings.h"
+#include "app/window_effects.h"
+#include "resource_ids.h"
 #include "ui/screen.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
 
 namespace kelbo {
 
@@ -12,18 +13,24 @@ namespace {
 constexpr FontStyle kTitleFont{L"MS Sans Serif", 9.75, true};
 constexpr FontStyle kBoldFont{L"MS Sans Serif", 8.25, true};
 constexpr TwipsSize kClient{3840, 2010};
-constexpr Slider::Range kOpacityRange{0, 255, 1, 5};
+constexpr Slider::Range kOpacityRange{0, 255, 1, 5, 16};
 }  // namespace
 
-FrmConfig::FrmConfig(FrmMain& main)
-    : main_(main),
+FrmConfig::FrmConfig(std::function<HWND()> previewWindow)
+    : previewWindow_(std::move(previewWindow)),
       lbl1_("lbl1", {360, 0, 2775, 255}, L"Tranparency Level", Label::Align::Center),
       lblVal_("lblVal", {3000, 240, 615, 255}, L"", Label::Align::Right) {}
+
+// The window goes while the whole dialog still exists, so that nothing it
+// handles on the way out meets half a dialog.
+FrmConfig::~FrmConfig() {
+  Unload();
+}
 
 void FrmConfig::Load() {
   CreateForm({L"KelboTimeConfig", L"Configure Options",
               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-              ::GetSysColor(COLOR_BTNFACE), kClient, true});
+              ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE});
   lbl1_.SetFont(Font(kTitleFont));
   lblVal_.SetFont(Font(kBoldFont));
   AddControl(lbl1_);
@@ -41,23 +48,23 @@ void FrmConfig::Load() {
 void FrmConfig::Form_Load() {
   SetTop(Screen::Height() / 2 - Height() / 2);
   SetLeft(Screen::Width() / 2 - Width() / 2);
-  Sldr1_.SetPosition(gAPI::TransparencyLevel);
-  lblVal_.SetText(std::to_wstring(gAPI::TransparencyLevel));
-  if (gAPI::AlwaysOnTop) chkAOT_.SetValue(BST_CHECKED);
+  Sldr1_.SetPosition(settings::TransparencyLevel);
+  lblVal_.SetText(std::to_wstring(settings::TransparencyLevel));
+  if (settings::AlwaysOnTop) chkAOT_.SetValue(BST_CHECKED);
 }
 
 void FrmConfig::Sldr1_Change() {
   const int position = Sldr1_.Position();
   lblVal_.SetText(std::to_wstring(position));
-  // A main window that is gone is never touched.
-  if (main_.IsLoaded())
-    gAPI::SetWindowTransparency(main_.hWnd(), static_cast<std::int16_t>(position));
+  // A window that is gone is never touched.
+  if (HWND target = previewWindow_())
+    SetWindowTransparency(target, static_cast<std::int16_t>(position));
 }
 
 void FrmConfig::cmdSave_Click() {
-  gAPI::TransparencyLevel = static_cast<std::int16_t>(Sldr1_.Position());
-  gAPI::AlwaysOnTop = chkAOT_.Value() != BST_UNCHECKED;
-  if (main_.IsLoaded()) gAPI::SetWindowTopmost(main_.hWnd(), gAPI::AlwaysOnTop);
+  settings::TransparencyLevel = static_cast<std::int16_t>(Sldr1_.Position());
+  settings::AlwaysOnTop = chkAOT_.Value() != BST_UNCHECKED;
+  if (HWND target = previewWindow_()) SetWindowTopmost(target, settings::AlwaysOnTop);
   Unload();
 }
 

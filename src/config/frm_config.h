@@ -2,16 +2,21 @@
 // previewed live, and whether the disc stays on top.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
+
 #include "ui/child_controls.h"
 #include "ui/form.h"
 
 namespace kelbo {
 
-class FrmMain;
-
 class FrmConfig : public Form {
  public:
-  explicit FrmConfig(FrmMain& main);
+  // `previewWindow` gives the window whose opacity the slider previews and
+  // whose topmost band Save sets, or null once that window is gone.
+  explicit FrmConfig(std::function<HWND()> previewWindow);
+  ~FrmConfig() override;
 
   // Creates the dialog from its layout and runs Form_Load; the caller shows it.
   void Load();
@@ -29,7 +34,7 @@ class FrmConfig : public Form {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  FrmMain& main_;
+  std::function<HWND()> previewWindow_;
   Label lbl1_;
   Label lblVal_;
   PushButton cmdSave_;

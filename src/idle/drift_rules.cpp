@@ -7,16 +7,21 @@ namespace kelbo {
 
 namespace {
 
-using Rewrites = std::array<std::pair<int, int>, 3>;
+using D = Direction;
+using Rewrites = std::array<std::pair<Direction, Direction>, 3>;
 
 // A direction heading into an edge turns to its mirror image; the component
 // along the edge stays.
-constexpr Rewrites kTopRewrites{{{1, 5}, {8, 6}, {2, 4}}};
-constexpr Rewrites kLeftRewrites{{{2, 8}, {3, 7}, {4, 6}}};
-constexpr Rewrites kRightRewrites{{{6, 4}, {7, 3}, {8, 2}}};
-constexpr Rewrites kBottomRewrites{{{4, 2}, {5, 1}, {6, 8}}};
+constexpr Rewrites kTopRewrites{
+    {{D::Up, D::Down}, {D::UpRight, D::DownRight}, {D::UpLeft, D::DownLeft}}};
+constexpr Rewrites kLeftRewrites{
+    {{D::UpLeft, D::UpRight}, {D::Left, D::Right}, {D::DownLeft, D::DownRight}}};
+constexpr Rewrites kRightRewrites{
+    {{D::DownRight, D::DownLeft}, {D::Right, D::Left}, {D::UpRight, D::UpLeft}}};
+constexpr Rewrites kBottomRewrites{
+    {{D::DownLeft, D::UpLeft}, {D::Down, D::Up}, {D::DownRight, D::UpRight}}};
 
-int Rewrite(int direction, const Rewrites& rewrites) {
+Direction Rewrite(Direction direction, const Rewrites& rewrites) {
   for (const auto& [from, to] : rewrites)
     if (direction == from) return to;
   return direction;
@@ -24,7 +29,7 @@ int Rewrite(int direction, const Rewrites& rewrites) {
 
 }  // namespace
 
-int ApplyEdgeRules(int direction, const DriftView& v) {
+Direction ApplyEdgeRules(Direction direction, const DriftView& v) {
   if (v.top < kEdgeMargin) return Rewrite(direction, kTopRewrites);
   if (v.left < kEdgeMargin) return Rewrite(direction, kLeftRewrites);
   if (v.screenWidth - (v.width + v.left) < kEdgeMargin) return Rewrite(direction, kRightRewrites);
@@ -32,28 +37,27 @@ int ApplyEdgeRules(int direction, const DriftView& v) {
   return direction;
 }
 
-DriftStep StepFor(int direction) {
+DriftStep StepFor(Direction direction) {
   constexpr float s = kDriftStep;
   switch (direction) {
-    case 1:
+    case D::Up:
       return {-s, 0};
-    case 2:
+    case D::UpLeft:
       return {-s, -s};
-    case 3:
+    case D::Left:
       return {0, -s};
-    case 4:
+    case D::DownLeft:
       return {s, -s};
-    case 5:
+    case D::Down:
       return {s, 0};
-    case 6:
+    case D::DownRight:
       return {s, s};
-    case 7:
+    case D::Right:
       return {0, s};
-    case 8:
+    case D::UpRight:
       return {-s, s};
-    default:
-      return {0, 0};
   }
+  return {0, 0};
 }
 
 }  // namespace kelbo

@@ -4,9 +4,10 @@
 
 namespace kelbo {
 
-// Direction codes run counter-clockwise from up: 1 up, 2 up-left, 3 left,
-// 4 down-left, 5 down, 6 down-right, 7 right, 8 up-right.
-inline constexpr int kStartDirection = 2;
+// Counter-clockwise from up; the values are the drift's direction codes.
+enum class Direction { Up = 1, UpLeft, Left, DownLeft, Down, DownRight, Right, UpRight };
+
+inline constexpr Direction kStartDirection = Direction::UpLeft;
 inline constexpr float kEdgeMargin = 50.0f;  // twips
 inline constexpr float kDriftStep = 10.0f;   // twips per axis per tick
 
@@ -19,13 +20,12 @@ struct DriftView {
 // Bounces `direction` off an edge closer than the margin. Edges are tested
 // top, left, right, bottom; the first one that is close decides, even when it
 // leaves the direction as it is, and the rest are skipped for this tick.
-int ApplyEdgeRules(int direction, const DriftView& view);
+Direction ApplyEdgeRules(Direction direction, const DriftView& view);
 
-// Change of Top and Left (twips) for one tick in a direction; zero for an
-// unknown code.
+// Change of Top and Left (twips) for one tick in a direction.
 struct DriftStep {
   float top, left;
 };
-DriftStep StepFor(int direction);
+DriftStep StepFor(Direction direction);
 
 }  // namespace kelbo

@@ -1,42 +1,41 @@
-// The idle watcher: the check after each clock tick, and the drift while the
-// user is away.
-#include "idle/drift_rules.h"
+#include "idle/idle_watch.h"
+
+#include "app/environment.h"
+#include "app/settings.h"
 #include "idle/idle_time.h"
-#include "ui/environment.h"
+#include "ui/form.h"
 #include "ui/screen.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
 
 namespace kelbo {
 
-void FrmMain::CheckIdle() {
-  const std::uint32_t lastInput = Env().LastInputTick();
-  const std::uint32_t now = Env().TickCount();
-  if (IsIdleTime(lastInput, now)) {
-    gAPI::IsIdle = true;
-    tmr2.SetEnabled(true);
+IdleWatch::IdleWatch(Form& window, std::function<void()> onDriftTick)
+    : window_(window), driftTimer_(10, false, std::move(onDriftTick)) {}
+
+void IdleWatch::Check() {
+  if (IsIdleTime(Env().LastInputTick(), Env().TickCount())) {
+    settings::IsIdle = true;
+    driftTimer_.SetEnabled(true);
   } else {
     // The drift timer stops itself and brings the window home on its next tick.
-    gAPI::IsIdle = false;
+    settings::IsIdle = false;
   }
 }
 
-void FrmMain::tmr2_Timer() {
-  if (!gAPI::IsIdle) {
+void IdleWatch::Step() {
+  if (!settings::IsIdle) {
     // The user is back: stop, and go home. The direction is kept for the next
     // idle period.
-    tmr2.SetEnabled(false);
-    MoveTo(HomePosition[0], HomePosition[1]);
+    driftTimer_.SetEnabled(false);
+    window_.MoveTo(home_.left, home_.top);
     return;
   }
   // The window's real position, read back each tick: the window system keeps
   // whole pixels, so the drift never accumulates rounding of its own.
-  const float top = Top();
-  const float left = Left();
-  const DriftView view{top, left, Width(), Height(), Screen::Width(), Screen::Height()};
-  MoveDirection = static_cast<std::int16_t>(ApplyEdgeRules(MoveDirection, view));
-  const DriftStep step = StepFor(MoveDirection);
-  MoveTo(top + step.top, left + step.left);
+  const Form::Bounds at = window_.OuterBounds();
+  const DriftView view{at.top, at.left, at.width, at.height, Screen::Width(), Screen::Height()};
+  direction_ = ApplyEdgeRules(direction_, view);
+  const DriftStep step = StepFor(direction_);
+  window_.MoveTo(at.left + step.left, at.top + step.top);
 }
 
 }  // namespace kelbo

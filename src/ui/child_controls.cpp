@@ -36,7 +36,7 @@ void Slider::Create(Form& form, const ChildLayout& layout, Range range,
   ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);
   ::SendMessageW(hwnd_, TBM_SETLINESIZE, 0, range.smallStep);
   ::SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, range.largeStep);
-  ::SendMessageW(hwnd_, TBM_SETTICFREQ, 16, 0);
+  ::SendMessageW(hwnd_, TBM_SETTICFREQ, range.tickFrequency, 0);
   form.OnScroll(hwnd_, std::move(onChange));
 }
 

@@ -26,7 +26,7 @@ class CheckBox : public ChildControl {
 class Slider : public ChildControl {
  public:
   struct Range {
-    int minimum, maximum, smallStep, largeStep;
+    int minimum, maximum, smallStep, largeStep, tickFrequency;
   };
   void Create(Form& form, const ChildLayout& layout, Range range, std::function<void()> onChange);
   int Position() const;

@@ -3,8 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
-#include "resource_ids.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 
@@ -17,26 +18,35 @@ std::vector<Form*>& LiveForms() {
   return forms;
 }
 bool quitWhenLastFormCloses = false;
+std::function<void(const std::exception&)> errorHandler;
 
-void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
+[[noreturn]] void ThrowSystemError(const char* what) {
+  throw std::runtime_error(std::string(what) + " (system error " +
+                           std::to_string(::GetLastError()) + ")");
+}
+
+// Shared icons belong to the system and are never destroyed by us.
+HICON SharedIcon(HINSTANCE instance, int resource, int sizeMetric) {
+  if (resource == 0) return nullptr;
+  const int size = ::GetSystemMetrics(sizeMetric);
+  return static_cast<HICON>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+void RegisterFormClass(const FormOptions& options, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  if (::GetClassInfoExW(instance, className, &existing)) return;
+  if (::GetClassInfoExW(instance, options.className, &existing)) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = className;
-  // Shared icons belong to the system and are never destroyed by us.
-  wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_CUBE), IMAGE_ICON,
-                                             ::GetSystemMetrics(SM_CXICON),
-                                             ::GetSystemMetrics(SM_CYICON), LR_SHARED));
-  wc.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_CUBE), IMAGE_ICON,
-                                               ::GetSystemMetrics(SM_CXSMICON),
-                                               ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  ::RegisterClassExW(&wc);
+  wc.lpszClassName = options.className;
+  wc.hIcon = SharedIcon(instance, options.iconResource, SM_CXICON);
+  wc.hIconSm = SharedIcon(instance, options.iconResource, SM_CXSMICON);
+  if (!::RegisterClassExW(&wc)) ThrowSystemError("Cannot register the window class");
 }
 
 }  // namespace
@@ -49,15 +59,16 @@ Form::~Form() {
 }
 
 void Form::CreateForm(const FormOptions& options) {
-  RegisterFormClass(options.className, &Form::WindowProc);
+  RegisterFormClass(options, &Form::WindowProc);
   dialogKeys_ = options.dialogKeys;
   SetBackColor(options.backColor);
   RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
          Screen::ToPixelsY(options.clientSize.height)};
   ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
-  ::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
-                    nullptr, ::GetModuleHandleW(nullptr), this);
+  if (!::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
+                         CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
+                         nullptr, ::GetModuleHandleW(nullptr), this))
+    ThrowSystemError("Cannot create the window");
   for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
 }
 
@@ -80,7 +91,13 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     form->Detach();
     return result;
   }
-  return form->HandleMessage(message, wParam, lParam);
+  try {
+    return form->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    // Nothing may unwind through the system's code that called us.
+    if (errorHandler) errorHandler(error);
+    return 0;
+  }
 }
 
 void Form::Detach() {
@@ -97,6 +114,8 @@ void Form::Detach() {
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE || message == WM_DPICHANGED)
+    Screen::Refresh();  // before any handler converts twips with the old figures
   LRESULT result = 0;
   if (OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
@@ -291,6 +310,13 @@ RECT Form::WindowRect() const {
   return r;
 }
 
+Form::Bounds Form::OuterBounds() const {
+  const RECT r = WindowRect();
+  const double x = Screen::TwipsPerPixelX(), y = Screen::TwipsPerPixelY();
+  return {static_cast<float>(r.left * x), static_cast<float>(r.top * y),
+          static_cast<float>((r.right - r.left) * x), static_cast<float>((r.bottom - r.top) * y)};
+}
+
 float Form::Left() const {
   return static_cast<float>(WindowRect().left * Screen::TwipsPerPixelX());
 }
@@ -319,7 +345,7 @@ void Form::SetLeft(float twips) {
 void Form::SetTop(float twips) {
   MoveToPixels(WindowRect().left, Screen::ToPixelsY(twips));
 }
-void Form::MoveTo(float topTwips, float leftTwips) {
+void Form::MoveTo(float leftTwips, float topTwips) {
   MoveToPixels(Screen::ToPixelsX(leftTwips), Screen::ToPixelsY(topTwips));
 }
 void Form::SetWidth(float twips) {
@@ -358,6 +384,9 @@ int Form::OpenForms() {
 }
 void Form::SetQuitWhenLastFormCloses(bool quit) {
   quitWhenLastFormCloses = quit;
+}
+void Form::SetErrorHandler(std::function<void(const std::exception&)> handler) {
+  errorHandler = std::move(handler);
 }
 
 bool Form::PreTranslateMessage(MSG& message) {

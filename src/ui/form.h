@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <map>
 #include <string>
@@ -24,6 +25,7 @@ struct FormOptions {
   COLORREF backColor;
   TwipsSize clientSize;  // as designed; start-up code may resize
   bool dialogKeys;       // Tab, arrows, Enter and Esc move between child controls
+  int iconResource;      // the title bar's and task switcher's icon; 0 for none
 };
 
 class Form {
@@ -37,6 +39,10 @@ class Form {
 
   // Outer position and size in twips, read back from the window system,
   // which keeps them in whole pixels.
+  struct Bounds {
+    float left, top, width, height;
+  };
+  Bounds OuterBounds() const;  // all four from one read
   float Left() const;
   float Top() const;
   float Width() const;
@@ -45,8 +51,8 @@ class Form {
   void SetTop(float twips);
   void SetWidth(float twips);
   void SetHeight(float twips);
-  // Top and Left in one move, so that the window never stands half-way.
-  void MoveTo(float topTwips, float leftTwips);
+  // Left and Top in one move, so that the window never stands half-way.
+  void MoveTo(float leftTwips, float topTwips);
 
   bool Visible() const;
   void SetVisible(bool visible);  // shows without activating
@@ -65,6 +71,9 @@ class Form {
 
   static int OpenForms();
   static void SetQuitWhenLastFormCloses(bool quit);
+  // Called with an exception that escaped a form's message handling; the
+  // window procedure never lets one through to the system.
+  static void SetErrorHandler(std::function<void(const std::exception&)> handler);
   // Keyboard navigation for forms that want it; true when the message was used.
   static bool PreTranslateMessage(MSG& message);
 
@@ -74,13 +83,17 @@ class Form {
   void OnCommand(HWND child, std::function<void(WORD code)> handler);
   void OnScroll(HWND child, std::function<void()> handler);
 
- protected:
-  Form() = default;
-  void CreateForm(const FormOptions& options);
+  // The parts a form is composed of. Controls paint in the order added.
   void AddControl(Control& control);
   void AddTimer(Timer& timer);
   void AddTooltip(const Control& control, const std::wstring& text);
   HFONT Font(const FontStyle& wanted);
+
+ protected:
+  Form() = default;
+  // Throws std::runtime_error with the system's reason when the window
+  // cannot be made.
+  void CreateForm(const FormOptions& options);
   // The child control that has the keyboard focus when the form first opens.
   void SetInitialFocus(HWND child) { focus_ = child; }
 

@@ -2,43 +2,46 @@
 
 #include <windows.h>
 
-#include "resource_ids.h"
-
 namespace kelbo {
 
 namespace {
 
 struct PromptState {
-  const std::string* prompt;
-  const std::string* title;
-  std::string answer;
+  const PromptTemplate* layout;
+  const std::wstring* prompt;
+  const std::wstring* title;
+  std::optional<std::wstring> answer;
 };
+
+std::wstring DialogItemText(HWND dialog, int id) {
+  HWND item = ::GetDlgItem(dialog, id);
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)) + 1, L'\0');
+  const int copied = ::GetWindowTextW(item, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
 
 INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       auto* state = reinterpret_cast<PromptState*>(lParam);
       ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-      ::SetWindowTextA(dialog, state->title->c_str());
-      ::SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, state->prompt->c_str());
+      ::SetWindowTextW(dialog, state->title->c_str());
+      ::SetDlgItemTextW(dialog, state->layout->promptText, state->prompt->c_str());
       ::SetForegroundWindow(dialog);
-      ::SetFocus(::GetDlgItem(dialog, IDC_PROMPT_EDIT));
+      ::SetFocus(::GetDlgItem(dialog, state->layout->edit));
       return FALSE;  // the focus is set: typing goes straight into the field
     }
     case WM_COMMAND: {
       auto* state = reinterpret_cast<PromptState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
       const int id = LOWORD(wParam);
       if (id == IDOK) {
-        const int length = ::GetWindowTextLengthA(::GetDlgItem(dialog, IDC_PROMPT_EDIT));
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        ::GetDlgItemTextA(dialog, IDC_PROMPT_EDIT, text.data(), length + 1);
-        text.resize(static_cast<std::size_t>(length));
-        state->answer = std::move(text);
+        state->answer = DialogItemText(dialog, state->layout->edit);
         ::EndDialog(dialog, IDOK);
         return TRUE;
       }
       if (id == IDCANCEL) {
-        state->answer.clear();
+        state->answer.reset();
         ::EndDialog(dialog, IDCANCEL);
         return TRUE;
       }
@@ -51,10 +54,12 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-std::string ShowPromptDialog(const std::string& prompt, const std::string& title) {
-  PromptState state{&prompt, &title, {}};
-  ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROMPT), ::GetActiveWindow(),
-                    PromptProc, reinterpret_cast<LPARAM>(&state));
+std::optional<std::wstring> ShowPromptDialog(const PromptTemplate& layout,
+                                             const std::wstring& prompt,
+                                             const std::wstring& title) {
+  PromptState state{&layout, &prompt, &title, {}};
+  ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(layout.dialog),
+                    ::GetActiveWindow(), PromptProc, reinterpret_cast<LPARAM>(&state));
   return state.answer;
 }
 

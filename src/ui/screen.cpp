@@ -8,27 +8,51 @@
 namespace kelbo::Screen {
 
 namespace {
-int DeviceCaps(int index) {
+
+struct Metrics {
+  int dpiX, dpiY;
+  double twipsPerPixelX, twipsPerPixelY;
+  int widthPixels, heightPixels;
+};
+
+Metrics Read() {
   WindowDc screen(nullptr);
-  return ::GetDeviceCaps(screen.dc(), index);
+  const int dpiX = ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
+  const int dpiY = ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
+  return {dpiX,
+          dpiY,
+          TwipsPerPixel(dpiX),
+          TwipsPerPixel(dpiY),
+          ::GetSystemMetrics(SM_CXSCREEN),
+          ::GetSystemMetrics(SM_CYSCREEN)};
 }
+
+Metrics& Cached() {
+  static Metrics metrics = Read();
+  return metrics;
+}
+
 }  // namespace
 
+void Refresh() {
+  Cached() = Read();
+}
+
 int Dpi() {
-  return DeviceCaps(LOGPIXELSY);
+  return Cached().dpiY;
 }
 double TwipsPerPixelX() {
-  return TwipsPerPixel(DeviceCaps(LOGPIXELSX));
+  return Cached().twipsPerPixelX;
 }
 double TwipsPerPixelY() {
-  return TwipsPerPixel(DeviceCaps(LOGPIXELSY));
+  return Cached().twipsPerPixelY;
 }
 
 float Width() {
-  return static_cast<float>(::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX());
+  return static_cast<float>(Cached().widthPixels * TwipsPerPixelX());
 }
 float Height() {
-  return static_cast<float>(::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY());
+  return static_cast<float>(Cached().heightPixels * TwipsPerPixelY());
 }
 
 int ToPixelsX(double twips) {

@@ -1,5 +1,10 @@
 // The screen as the forms see it: sizes in twips, twips per pixel from the
 // system DPI (the program declares itself system-DPI aware).
+//
+// The DPI and the screen size are read once and kept: asking the system for
+// them costs a device context each time, and the forms convert twips many
+// times per paint. Forms call Refresh() when the display or its settings
+// change.
 #pragma once
 
 namespace kelbo::Screen {
@@ -12,5 +17,8 @@ float Height();  // twips
 
 int ToPixelsX(double twips);
 int ToPixelsY(double twips);
+
+// Reads the DPI and the screen size again.
+void Refresh();
 
 }  // namespace kelbo::Screen

@@ -9,6 +9,11 @@ void Timer::SetEnabled(bool enabled) {
   enabled_ = enabled;
 }
 
+void Timer::SetInterval(UINT interval) {
+  interval_ = interval;
+  if (hwnd_ && enabled_) ::SetTimer(hwnd_, id_, interval_, nullptr);
+}
+
 void Timer::Attach(HWND hwnd, UINT_PTR id) {
   hwnd_ = hwnd;
   id_ = id;

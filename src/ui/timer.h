@@ -17,6 +17,9 @@ class Timer {
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  UINT Interval() const { return interval_; }
+  // Starts the countdown afresh with a new interval (while enabled).
+  void SetInterval(UINT interval);
 
  private:
   friend class Form;

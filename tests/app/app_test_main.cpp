@@ -1,11 +1,8 @@
 // Runs the in-process tests of the forms on real windows under Wine.
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <gtest/gtest.h>
 
 #include "scripted_environment.h"
+#include "ui/toolkit_session.h"
 
 namespace kelbo::testing {
 
@@ -23,15 +20,9 @@ class ResetEnvironment : public ::testing::EmptyTestEventListener {
 }  // namespace kelbo::testing
 
 int main(int argc, char** argv) {
-  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-  ::InitCommonControlsEx(&controls);
+  kelbo::ToolkitSession toolkit;
   kelbo::InstallEnvironment(kelbo::testing::Scripted());
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new kelbo::testing::ResetEnvironment);
-  const int result = RUN_ALL_TESTS();
-  ::CoUninitialize();
-  return result;
+  return RUN_ALL_TESTS();
 }

@@ -5,14 +5,15 @@
 
 #include "app_helpers.h"
 #include "clock/binary_digits.h"
+#include "main_window/frm_main.h"
 #include "scripted_environment.h"
-#include "window/frm_main.h"
 
 namespace kelbo::testing {
 namespace {
 
 constexpr COLORREF L = kLitColour;
 constexpr COLORREF U = kUnlitColour;
+using Row = ClockFace::Row;
 
 struct FaceCase {
   LocalTime time;
@@ -31,20 +32,20 @@ const FaceCase kFaces[] = {
 class ClockTick : public ::testing::Test {
  protected:
   void SetUp() override { frm.Load(); }
-  const Lamp& LampNamed(const std::string& name) {
-    const Lamp* lamp = frm.FindLamp(name);
-    EXPECT_NE(lamp, nullptr) << name;
-    return *lamp;
-  }
-  void ExpectRow(const char* prefix, int first, const COLORREF* colours, int count,
-                 const LocalTime& t) {
-    for (int i = 0; i < count; ++i) {
-      const std::string name = prefix + std::to_string(first + i);
-      const Lamp& lamp = LampNamed(name);
-      EXPECT_EQ(lamp.FillColor(), colours[i]) << name << " at " << t.hour << ":" << t.minute;
-      // What is painted, not only what is stored: the circle's centre.
-      EXPECT_EQ(RenderedPixel(frm, Centre(lamp.CircleRect())), colours[i]) << name;
+  // The lamp's colour as stored and as painted at its centre; they must agree.
+  COLORREF Shown(Row row, int position) {
+    const Lamp* lamp = frm.Face().LampAt(row, position);
+    if (!lamp) {
+      ADD_FAILURE() << "no lamp at position " << position;
+      return CLR_INVALID;
     }
+    EXPECT_EQ(RenderedPixel(frm, Centre(lamp->CircleRect())), lamp->FillColor()) << lamp->name();
+    return lamp->FillColor();
+  }
+  void ExpectRow(Row row, int first, const COLORREF* colours, int count, const LocalTime& t) {
+    for (int i = 0; i < count; ++i)
+      EXPECT_EQ(Shown(row, first + i), colours[i])
+          << "position " << first + i << " at " << t.hour << ":" << t.minute << ":" << t.second;
   }
   FrmMain frm;
 };
@@ -53,13 +54,27 @@ TEST_F(ClockTick, ShowsTheTimeInBinary) {
   for (const FaceCase& face : kFaces) {
     Scripted().time = face.time;
     frm.tmr1_Timer();
-    ExpectRow("cirhr", 2, face.hour, 5, face.time);
-    ExpectRow("cirmin", 1, face.minute, 6, face.time);
-    ExpectRow("cirSec", 1, face.second, 6, face.time);
+    ExpectRow(Row::Hour, 2, face.hour, 5, face.time);
+    ExpectRow(Row::Minute, 1, face.minute, 6, face.time);
+    ExpectRow(Row::Second, 1, face.second, 6, face.time);
   }
 }
 
+TEST_F(ClockTick, EachRowReadsTheClockItself) {
+  // A tick that runs across 11:00:00: the hour is read before it, the minute
+  // and the second after, each from its own reading.
+  Scripted().laterTimes = {{10, 59, 59}, {11, 0, 0}, {11, 0, 1}};
+  frm.tmr1_Timer();
+  EXPECT_TRUE(Scripted().laterTimes.empty()) << "the clock was not read once per row";
+  const COLORREF tenOclock[] = {U, L, U, L, U};  // 10 is 01010
+  ExpectRow(Row::Hour, 2, tenOclock, 5, {10, 59, 59});
+  const COLORREF zero[] = {U, U, U, U, U, U};
+  ExpectRow(Row::Minute, 1, zero, 6, {11, 0, 0});
+  EXPECT_EQ(Shown(Row::Second, 6), L);  // second 1
+}
+
 TEST_F(ClockTick, HasNoLampForTheHoursThirtyTwo) {
+  EXPECT_EQ(frm.Face().LampAt(Row::Hour, 1), nullptr);
   EXPECT_EQ(frm.FindControl("cirhr1"), nullptr);
 }
 
@@ -76,33 +91,58 @@ TEST_F(ClockTick, RepaintsOnlyTheLampsThatChanged) {
   Scripted().time = {10, 20, 31};  // 30 -> 31 lights the last second lamp only
   frm.tmr1_Timer();
   ASSERT_TRUE(::GetUpdateRect(frm.hWnd(), &dirty, FALSE));
-  const RECT lamp = LampNamed("cirSec6").PixelRect();
-  EXPECT_TRUE(::EqualRect(&dirty, &lamp));
+  const Lamp* lamp = frm.Face().LampAt(Row::Second, 6);
+  ASSERT_NE(lamp, nullptr);
+  const RECT box = lamp->PixelRect();
+  EXPECT_TRUE(::EqualRect(&dirty, &box));
 }
 
-TEST_F(ClockTick, CaptionsNeverChange) {
-  for (const FaceCase& face : kFaces) {
-    Scripted().time = face.time;
+TEST_F(ClockTick, EachTickArmsTheNextForJustAfterTheNextSecond) {
+  const struct {
+    const char* when;
+    LocalTime time;
+    UINT interval;
+  } cases[] = {
+      {"on time", {12, 0, 3, 2}, 1000},
+      {"1.7 s late: the face shows now, not the second after the last", {12, 0, 5, 702}, 300},
+      {"woken early, a hair before the second", {12, 0, 5, 999}, 3},
+  };
+  for (const auto& c : cases) {
+    Scripted().time = c.time;
     frm.tmr1_Timer();
-  }
-  const std::pair<const char*, const wchar_t*> captions[] = {
-      {"lblHR", L"Hr"}, {"lblMin", L"Min"}, {"lblSec", L"Sec"}};
-  for (const auto& [name, text] : captions) {
-    const auto* label = dynamic_cast<const Label*>(frm.FindControl(name));
-    ASSERT_NE(label, nullptr) << name;
-    EXPECT_EQ(label->Text(), text);
+    EXPECT_EQ(frm.tmr1.Interval(), c.interval) << c.when;
+    const int second = c.time.second;
+    for (int position = 1; position <= 6; ++position)
+      EXPECT_EQ(Shown(Row::Second, position), (second >> (6 - position)) & 1 ? L : U) << c.when;
   }
 }
 
-TEST_F(ClockTick, KeepsTickingWhileHidden) {
+TEST_F(ClockTick, AClockSetOrAWakeFromSleepShowsTheNewTimeAtOnce) {
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    LocalTime time;
+  } cases[] = {
+      {WM_TIMECHANGE, 0, {8, 0, 0, 250}},                             // set back
+      {WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, {9, 30, 17, 600}},  // woken up
+  };
+  for (const auto& c : cases) {
+    Scripted().time = c.time;
+    ::SendMessageW(frm.hWnd(), c.message, c.wParam, 0);
+    EXPECT_EQ(frm.tmr1.Interval(), 1000u - c.time.millisecond + 2) << c.message;
+    EXPECT_EQ(Shown(Row::Hour, 3), c.time.hour & 8 ? L : U) << c.message;
+    EXPECT_EQ(Shown(Row::Second, 6), c.time.second & 1 ? L : U) << c.message;
+  }
+}
+
+TEST_F(ClockTick, TheTimerKeepsTheFaceCurrentWhileHidden) {
   frm.SetVisible(false);
   Scripted().time = {0, 0, 0};
-  Scripted().SetIdleMilliseconds(70'000);
   frm.tmr1_Timer();
-  EXPECT_EQ(LampNamed("cirSec6").FillColor(), kUnlitColour);
+  ASSERT_EQ(Shown(Row::Second, 6), U);
   Scripted().time = {0, 0, 1};
-  frm.tmr1_Timer();
-  EXPECT_EQ(LampNamed("cirSec6").FillColor(), kLitColour);
+  PumpFor(1300);  // the real timer, at least once
+  EXPECT_EQ(Shown(Row::Second, 6), L);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include "app_helpers.h"
 #include "scripted_environment.h"
 #include "ui/screen.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
+#include "main_window/frm_main.h"
+#include "app/settings.h"
 
 namespace kelbo::testing {
 namespace {
@@ -55,11 +55,11 @@ TEST_F(ConfigDialog, SliderPreviewsWithoutStoringAndSaveStores) {
   Drag(dialog, 0);
   EXPECT_EQ(Alpha(frm.hWnd()), 0);  // invisible at once, still layered, in place
   EXPECT_TRUE(Layered(frm.hWnd()));
-  EXPECT_FLOAT_EQ(frm.Top(), frm.HomePosition[0]);
+  EXPECT_FLOAT_EQ(frm.Top(), frm.Idle().Home().top);
   EXPECT_EQ(dialog.lblVal().Text(), L"0");
-  EXPECT_EQ(gAPI::TransparencyLevel, 225);
+  EXPECT_EQ(settings::TransparencyLevel, 225);
   dialog.cmdSave().Click();
-  EXPECT_EQ(gAPI::TransparencyLevel, 0);
+  EXPECT_EQ(settings::TransparencyLevel, 0);
   EXPECT_EQ(frm.frmConfig(), nullptr);
 }
 
@@ -69,7 +69,7 @@ TEST_F(ConfigDialog, ClosingByTheTitleBarKeepsThePreviewButNotTheLevel) {
   CloseByTitleBar(dialog);
   EXPECT_EQ(frm.frmConfig(), nullptr);
   EXPECT_EQ(Alpha(frm.hWnd()), 100);
-  EXPECT_EQ(gAPI::TransparencyLevel, 225);
+  EXPECT_EQ(settings::TransparencyLevel, 225);
   FrmConfig& again = Open();
   EXPECT_EQ(again.Sldr1().Position(), 225);
   EXPECT_EQ(again.lblVal().Text(), L"225");
@@ -84,7 +84,7 @@ TEST_F(ConfigDialog, TheBoxMovesTheDiscOutOfTheTopmostBandAndBack) {
     FrmConfig& dialog = Open();
     dialog.chkAOT().SetValue(step.check);
     dialog.cmdSave().Click();
-    EXPECT_EQ(gAPI::AlwaysOnTop, step.topmost);
+    EXPECT_EQ(settings::AlwaysOnTop, step.topmost);
     EXPECT_EQ(Topmost(frm.hWnd()), step.topmost);
   }
 }
@@ -127,8 +127,8 @@ TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
   EXPECT_TRUE(Scripted().messages.empty());
   dialog.chkAOT().SetValue(BST_UNCHECKED);
   dialog.cmdSave().Click();
-  EXPECT_EQ(gAPI::TransparencyLevel, 30);
-  EXPECT_FALSE(gAPI::AlwaysOnTop);
+  EXPECT_EQ(settings::TransparencyLevel, 30);
+  EXPECT_FALSE(settings::AlwaysOnTop);
   EXPECT_EQ(Form::OpenForms(), 0);
 }
 

@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app_helpers.h"
+#include "main_window/frm_main.h"
 #include "scripted_environment.h"
 #include "ui/screen.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
 
 namespace kelbo::testing {
 namespace {
@@ -16,34 +15,37 @@ class IdleDrift : public ::testing::Test {
     frm.Load();
     Scripted().SetIdleMilliseconds(61'000);
     frm.CheckIdle();
-    ASSERT_TRUE(frm.tmr2.Enabled());
+    ASSERT_TRUE(frm.Idle().DriftTimer().Enabled());
   }
   POINT Corner() const {
     RECT r;
     ::GetWindowRect(frm.hWnd(), &r);
     return {r.left, r.top};
   }
+  Direction direction() { return frm.Idle().MoveDirection(); }
+  WindowPlace home() { return frm.Idle().Home(); }
   FrmMain frm;
 };
 
 TEST_F(IdleDrift, FirstTickFromHomeGoesUpLeft) {
-  const POINT home = Corner();
+  const POINT start = Corner();
   frm.tmr2_Timer();
-  EXPECT_EQ(frm.MoveDirection, 2);  // the right edge is touched but 2 does not head into it
+  // The right edge is touched, but up-left does not head into it.
+  EXPECT_EQ(direction(), Direction::UpLeft);
   const POINT now = Corner();
-  EXPECT_EQ(now.x, Screen::ToPixelsX(frm.HomePosition[1] - 10));
-  EXPECT_EQ(now.y, Screen::ToPixelsY(frm.HomePosition[0] - 10));
-  EXPECT_LT(now.x, home.x);
-  EXPECT_LT(now.y, home.y);
+  EXPECT_EQ(now.x, Screen::ToPixelsX(home().left - 10));
+  EXPECT_EQ(now.y, Screen::ToPixelsY(home().top - 10));
+  EXPECT_LT(now.x, start.x);
+  EXPECT_LT(now.y, start.y);
 }
 
 TEST_F(IdleDrift, BouncesOffTheTopEdgeAndKeepsGoingLeft) {
   int ticks = 0;
-  while (frm.MoveDirection == 2 && ticks < 5000) {
+  while (direction() == Direction::UpLeft && ticks < 5000) {
     frm.tmr2_Timer();
     ++ticks;
   }
-  ASSERT_EQ(frm.MoveDirection, 4) << "after " << ticks << " ticks";
+  ASSERT_EQ(direction(), Direction::DownLeft) << "after " << ticks << " ticks";
   const POINT turned = Corner();
   EXPECT_LT(turned.y * Screen::TwipsPerPixelY(), 50 + 10 * Screen::TwipsPerPixelY());
   frm.tmr2_Timer();
@@ -53,45 +55,45 @@ TEST_F(IdleDrift, BouncesOffTheTopEdgeAndKeepsGoingLeft) {
 }
 
 TEST_F(IdleDrift, BackFromIdleGoesHomeAndStopsAndKeepsTheDirection) {
-  frm.MoveDirection = 6;
-  frm.SetTop(3000);
-  frm.SetLeft(3000);
+  frm.Idle().SetMoveDirection(Direction::DownRight);
+  frm.MoveTo(3000, 3000);
   frm.tmr2_Timer();
-  EXPECT_EQ(frm.MoveDirection, 6);
+  EXPECT_EQ(direction(), Direction::DownRight);
 
   Scripted().SetIdleMilliseconds(100);
   frm.CheckIdle();
-  EXPECT_TRUE(frm.tmr2.Enabled());  // until its own next tick
+  EXPECT_TRUE(frm.Idle().DriftTimer().Enabled());  // until its own next tick
   frm.tmr2_Timer();
-  EXPECT_FALSE(frm.tmr2.Enabled());
-  EXPECT_FLOAT_EQ(frm.Top(), frm.HomePosition[0]);
-  EXPECT_FLOAT_EQ(frm.Left(), frm.HomePosition[1]);
+  EXPECT_FALSE(frm.Idle().DriftTimer().Enabled());
+  EXPECT_FLOAT_EQ(frm.Top(), home().top);
+  EXPECT_FLOAT_EQ(frm.Left(), home().left);
 
-  // The next idle period starts from home with 6; the right edge turns it to 4.
+  // The next idle period starts from home going down-right; the right edge
+  // turns it down-left.
   Scripted().SetIdleMilliseconds(70'000);
   frm.CheckIdle();
   frm.tmr2_Timer();
-  EXPECT_EQ(frm.MoveDirection, 4);
-  EXPECT_GT(frm.Top(), frm.HomePosition[0]);
-  EXPECT_LT(frm.Left(), frm.HomePosition[1]);
+  EXPECT_EQ(direction(), Direction::DownLeft);
+  EXPECT_GT(frm.Top(), home().top);
+  EXPECT_LT(frm.Left(), home().left);
 }
 
 TEST_F(IdleDrift, NothingMovesWhileTheTimerIsOff) {
   Scripted().SetIdleMilliseconds(0);
   frm.CheckIdle();
   frm.tmr2_Timer();  // the one tick that stops it
-  const POINT home = Corner();
+  const POINT start = Corner();
   PumpFor(200);
-  EXPECT_EQ(Corner().x, home.x);
-  EXPECT_EQ(Corner().y, home.y);
+  EXPECT_EQ(Corner().x, start.x);
+  EXPECT_EQ(Corner().y, start.y);
 }
 
 TEST_F(IdleDrift, TheRealTimerDriftsAHiddenWindowToo) {
   frm.SetVisible(false);
-  const POINT home = Corner();
+  const POINT start = Corner();
   PumpFor(300);
-  EXPECT_LT(Corner().x, home.x);
-  EXPECT_LT(Corner().y, home.y);
+  EXPECT_LT(Corner().x, start.x);
+  EXPECT_LT(Corner().y, start.y);
 }
 
 }  // namespace

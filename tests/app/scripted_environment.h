@@ -5,29 +5,41 @@
 #include <string>
 #include <vector>
 
-#include "ui/environment.h"
+#include "app/environment.h"
 
 namespace kelbo::testing {
 
 class ScriptedEnvironment : public Environment {
  public:
+  // The local time; while `laterTimes` holds any, each read takes the next
+  // of them instead, so a test sees how often and in which order the clock
+  // was read.
   LocalTime time{12, 0, 0};
+  std::deque<LocalTime> laterTimes;
   std::uint32_t lastInput = 100'000;
   std::uint32_t now = 100'000;
   std::vector<std::string> messages;
-  std::deque<std::string> answers;
-  std::vector<std::pair<std::string, std::string>> prompts;
+  // Answers to the prompt, in order; nothing is a Cancel.
+  std::deque<std::optional<std::wstring>> answers;
+  std::vector<std::pair<std::wstring, std::wstring>> prompts;
 
   void SetIdleMilliseconds(std::uint32_t idle) { now = lastInput + idle; }
 
-  LocalTime Now() override { return time; }
+  LocalTime Now() override {
+    if (!laterTimes.empty()) {
+      time = laterTimes.front();
+      laterTimes.pop_front();
+    }
+    return time;
+  }
   std::uint32_t LastInputTick() override { return lastInput; }
   std::uint32_t TickCount() override { return now; }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  std::string Prompt(const std::string& prompt, const std::string& title) override {
+  std::optional<std::wstring> Prompt(const std::wstring& prompt,
+                                     const std::wstring& title) override {
     prompts.emplace_back(prompt, title);
-    if (answers.empty()) return {};
-    std::string answer = answers.front();
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
     answers.pop_front();
     return answer;
   }

@@ -3,12 +3,11 @@
 
 #include <string>
 
+#include "app/settings.h"
 #include "app_helpers.h"
+#include "main_window/frm_main.h"
 #include "scripted_environment.h"
-#include "tray/gtray.h"
 #include "ui/screen.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
 
 namespace kelbo::testing {
 namespace {
@@ -16,9 +15,9 @@ namespace {
 class Startup : public ::testing::Test {
  protected:
   void SetUp() override {
-    gAPI::TransparencyLevel = 1;  // the start-up must give every setting its value
-    gAPI::AlwaysOnTop = false;
-    gAPI::IsIdle = true;
+    settings::TransparencyLevel = 1;  // the start-up must give every setting its value
+    settings::AlwaysOnTop = false;
+    settings::IsIdle = true;
     frm.Load();
   }
   RECT Rect() const {
@@ -60,6 +59,8 @@ TEST_F(Startup, LayeredAtTwoTwentyFiveWithAlphaOnlyAndTopmost) {
   ASSERT_TRUE(::GetLayeredWindowAttributes(frm.hWnd(), nullptr, &alpha, &flags));
   EXPECT_EQ(alpha, 225);
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+  EXPECT_EQ(settings::TransparencyLevel, 225);
+  EXPECT_TRUE(settings::AlwaysOnTop);
 }
 
 TEST_F(Startup, BottomRightCornerFiveHundredTwipsAboveTheBottom) {
@@ -67,19 +68,16 @@ TEST_F(Startup, BottomRightCornerFiveHundredTwipsAboveTheBottom) {
   EXPECT_EQ(r.right, ::GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(r.top, Screen::ToPixelsY(Screen::Height() - 2670 - 500));
   // Home is where the window really is, read back in twips.
-  EXPECT_FLOAT_EQ(frm.HomePosition[0], frm.Top());
-  EXPECT_FLOAT_EQ(frm.HomePosition[1], frm.Left());
-  EXPECT_FLOAT_EQ(frm.HomePosition[0], static_cast<float>(r.top * Screen::TwipsPerPixelY()));
+  EXPECT_FLOAT_EQ(frm.Idle().Home().top, frm.Top());
+  EXPECT_FLOAT_EQ(frm.Idle().Home().left, frm.Left());
+  EXPECT_FLOAT_EQ(frm.Idle().Home().top, static_cast<float>(r.top * Screen::TwipsPerPixelY()));
 }
 
-TEST_F(Startup, SharedSettingsTakeTheirStartValues) {
-  EXPECT_EQ(gAPI::TransparencyLevel, 225);
-  EXPECT_TRUE(gAPI::AlwaysOnTop);
-  EXPECT_FALSE(gAPI::IsIdle);
-  EXPECT_EQ(frm.MoveDirection, 2);
+TEST_F(Startup, AtRestWithTheClockRunningOnTheDiscsColour) {
+  EXPECT_FALSE(settings::IsIdle);
+  EXPECT_EQ(frm.Idle().MoveDirection(), Direction::UpLeft);
   EXPECT_TRUE(frm.tmr1.Enabled());
-  EXPECT_FALSE(frm.tmr2.Enabled());
-  EXPECT_EQ(frm.BackColor(), 0x006666FFu);
+  EXPECT_FALSE(frm.Idle().DriftTimer().Enabled());
   EXPECT_EQ(RenderedPixel(frm, {89, 20}), 0x006666FFu);  // the disc's own colour
 }
 
@@ -89,19 +87,21 @@ TEST_F(Startup, NotShownUntilTheCallerShowsIt) {
   EXPECT_TRUE(frm.Visible());
 }
 
-TEST_F(Startup, FillsTheTrayRecordWithoutAddingTheIcon) {
-  const NOTIFYICONDATAA& data = gTray::TrayIconData;
-  EXPECT_EQ(data.cbSize, 88u);
-  EXPECT_EQ(data.hWnd, frm.hWnd());
-  EXPECT_EQ(data.uID, 1u);
-  EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-  EXPECT_EQ(data.uCallbackMessage, gTray::kTrayCallbackMessage);
+TEST_F(Startup, PreparesASmallTrayIconWithoutAddingIt) {
+  EXPECT_FALSE(frm.Tray().InTray());
+  NOTIFYICONDATAA probe = frm.Tray().Record();
+  probe.uFlags = 0;
+  EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is in the tray already";
+
   ICONINFO info{};
-  ASSERT_NE(data.hIcon, nullptr);
-  ASSERT_TRUE(::GetIconInfo(data.hIcon, &info)) << ::GetLastError();
+  ASSERT_NE(frm.Tray().Record().hIcon, nullptr);
+  ASSERT_TRUE(::GetIconInfo(frm.Tray().Record().hIcon, &info)) << ::GetLastError();
+  BITMAP bitmap{};
+  ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
   ::DeleteObject(info.hbmColor);
   ::DeleteObject(info.hbmMask);
-  EXPECT_EQ(std::string(data.szTip, 64), std::string("Kelbo Time") + '\0' + std::string(53, ' '));
+  EXPECT_EQ(bitmap.bmWidth, ::GetSystemMetrics(SM_CXSMICON));
+  EXPECT_STREQ(frm.Tray().Record().szTip, "Kelbo Time");
 }
 
 TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
@@ -119,8 +119,8 @@ TEST_F(Startup, FirstTickAlreadyRaisesIdleWhenTheUserIsAway) {
   FrmMain away;
   Scripted().SetIdleMilliseconds(3'600'000);
   away.Load();
-  EXPECT_TRUE(gAPI::IsIdle);
-  EXPECT_TRUE(away.tmr2.Enabled());
+  EXPECT_TRUE(settings::IsIdle);
+  EXPECT_TRUE(away.Idle().DriftTimer().Enabled());
 }
 
 }  // namespace

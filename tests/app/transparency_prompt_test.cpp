@@ -3,8 +3,8 @@
 
 #include "app_helpers.h"
 #include "scripted_environment.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
+#include "main_window/frm_main.h"
+#include "app/settings.h"
 
 namespace kelbo::testing {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 class TransparencyPrompt : public ::testing::Test {
  protected:
   void SetUp() override { frm.Load(); }
-  void Enter(const std::string& text) {
+  void Enter(const std::optional<std::wstring>& text) {
     Scripted().answers.push_back(text);
     frm.cmdTran().Click();  // a real BM_CLICK on the button
   }
@@ -20,20 +20,21 @@ class TransparencyPrompt : public ::testing::Test {
 };
 
 TEST_F(TransparencyPrompt, AsksWithItsOwnTexts) {
-  Enter("128");
+  Enter(L"128");
   ASSERT_EQ(Scripted().prompts.size(), 1u);
-  EXPECT_EQ(Scripted().prompts[0].first, "Enter the Transparency Value (0-255)");
-  EXPECT_EQ(Scripted().prompts[0].second, "Set Transparency");
+  EXPECT_EQ(Scripted().prompts[0].first, L"Enter the Transparency Value (0-255)");
+  EXPECT_EQ(Scripted().prompts[0].second, L"Set Transparency");
 }
 
 TEST_F(TransparencyPrompt, StoresClampsAndAppliesAtOnce) {
   const struct {
-    const char* typed;
+    const wchar_t* typed;
     int level;
-  } cases[] = {{"128", 128}, {"300", 255}, {"-5", 0}, {"12.5", 12}, {"13.5", 14}, {" 200 ", 200}};
+  } cases[] = {{L"128", 128}, {L"300", 255}, {L"-5", 0},
+               {L"12.5", 12}, {L"13.5", 14}, {L" 200 ", 200}};
   for (const auto& c : cases) {
     Enter(c.typed);
-    EXPECT_EQ(gAPI::TransparencyLevel, c.level) << c.typed;
+    EXPECT_EQ(settings::TransparencyLevel, c.level) << c.typed;
     EXPECT_EQ(Alpha(frm.hWnd()), c.level) << c.typed;
     EXPECT_TRUE(Layered(frm.hWnd()));
   }
@@ -41,21 +42,22 @@ TEST_F(TransparencyPrompt, StoresClampsAndAppliesAtOnce) {
 }
 
 TEST_F(TransparencyPrompt, BadEntriesAreReportedAndChangeNothing) {
-  Enter("100");
+  Enter(L"100");
   const struct {
-    const char* typed;
+    std::optional<std::wstring> typed;
     const char* message;
   } cases[] = {
-      {"", "Type mismatch Source : KelboTime"},  // also what Cancel returns
-      {"abc", "Type mismatch Source : KelboTime"},
-      {"40000", "Overflow Source : KelboTime"},
+      {L"", "Type mismatch Source : KelboTime"},
+      {std::nullopt, "Type mismatch Source : KelboTime"},  // Cancel
+      {L"abc", "Type mismatch Source : KelboTime"},
+      {L"40000", "Overflow Source : KelboTime"},
   };
   for (const auto& c : cases) {
     Scripted().messages.clear();
     Enter(c.typed);
-    ASSERT_EQ(Scripted().messages.size(), 1u) << c.typed;
+    ASSERT_EQ(Scripted().messages.size(), 1u) << c.message;
     EXPECT_EQ(Scripted().messages[0], c.message);
-    EXPECT_EQ(gAPI::TransparencyLevel, 100);
+    EXPECT_EQ(settings::TransparencyLevel, 100);
     EXPECT_EQ(Alpha(frm.hWnd()), 100);
   }
 }

@@ -5,15 +5,15 @@
 
 #include "app_helpers.h"
 #include "scripted_environment.h"
-#include "tray/gtray.h"
-#include "window/frm_main.h"
+#include "main_window/frm_main.h"
 
 namespace kelbo::testing {
 namespace {
 
-// Whether the shell holds our icon: only an existing icon can be modified.
-bool IconExists() {
-  NOTIFYICONDATAA probe = gTray::TrayIconData;
+// Whether the shell holds the icon of this record: only an existing icon
+// can be modified.
+bool IconExists(const NOTIFYICONDATAA& record) {
+  NOTIFYICONDATAA probe = record;
   probe.uFlags = 0;
   return ::Shell_NotifyIconA(NIM_MODIFY, &probe);
 }
@@ -46,10 +46,12 @@ class Tray : public ::testing::Test {
     frm.Show();
   }
   void TearDown() override {
-    if (IconExists()) ::Shell_NotifyIconA(NIM_DELETE, &gTray::TrayIconData);
+    NOTIFYICONDATAA record = frm.Tray().Record();
+    if (testing::IconExists(record)) ::Shell_NotifyIconA(NIM_DELETE, &record);
   }
+  bool IconExists() const { return testing::IconExists(frm.Tray().Record()); }
   void Notify(std::uint32_t mouseMessage) {
-    ::SendMessageW(frm.hWnd(), gTray::kTrayCallbackMessage, gTray::kTrayIconId, mouseMessage);
+    ::SendMessageW(frm.hWnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, mouseMessage);
   }
   FrmMain frm;
 };
@@ -59,15 +61,16 @@ TEST_F(Tray, MinimizeAddsTheIconAndHides) {
   frm.imgMin_Click();
   EXPECT_TRUE(IconExists());
   EXPECT_FALSE(frm.Visible());
-  EXPECT_TRUE(frm.InTray());
+  EXPECT_TRUE(frm.Tray().InTray());
   EXPECT_TRUE(frm.tmr1.Enabled());  // the clock goes on while hidden
 }
 
 TEST_F(Tray, AFailedAddKeepsTheDiscShown) {
-  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &gTray::TrayIconData));  // taken already
+  NOTIFYICONDATAA record = frm.Tray().Record();
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &record));  // taken already
   frm.imgMin_Click();
   EXPECT_TRUE(frm.Visible());
-  EXPECT_FALSE(frm.InTray());
+  EXPECT_FALSE(frm.Tray().InTray());
 }
 
 TEST_F(Tray, OnlyALeftPressShowsTheDisc) {
@@ -80,8 +83,8 @@ TEST_F(Tray, OnlyALeftPressShowsTheDisc) {
   Notify(WM_LBUTTONDOWN);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(IconExists());
-  EXPECT_FALSE(frm.InTray());
-  EXPECT_FALSE(frm.TrayBusy);
+  EXPECT_FALSE(frm.Tray().InTray());
+  EXPECT_FALSE(frm.Tray().Busy());
 }
 
 TEST_F(Tray, RightPressOpensTheMenuWhichIgnoresFurtherPresses) {
@@ -89,21 +92,21 @@ TEST_F(Tray, RightPressOpensTheMenuWhichIgnoresFurtherPresses) {
   bool menuWasOpen = false;
   WhileTheMenuIsOpen([&] {
     menuWasOpen = OpenMenuWindow() != nullptr;
-    EXPECT_TRUE(frm.TrayBusy);
+    EXPECT_TRUE(frm.Tray().Busy());
     Notify(WM_LBUTTONDOWN);  // dropped while the menu is open
     EXPECT_FALSE(frm.Visible());
     ::EndMenu();  // dismissed without a choice
   });
   Notify(WM_RBUTTONDOWN);
   EXPECT_TRUE(menuWasOpen);
-  EXPECT_FALSE(frm.TrayBusy);
+  EXPECT_FALSE(frm.Tray().Busy());
   EXPECT_FALSE(frm.Visible());  // nothing changed
   EXPECT_TRUE(IconExists());
-  ASSERT_EQ(::GetMenuItemCount(frm.PopupMenu()), 3);
+  ASSERT_EQ(::GetMenuItemCount(frm.Tray().MenuHandle()), 3);
   const wchar_t* captions[] = {L"Show Kelbo Time", L"Configure", L"Exit"};
   for (int i = 0; i < 3; ++i) {
     wchar_t text[32];
-    ::GetMenuStringW(frm.PopupMenu(), i, text, 32, MF_BYPOSITION);
+    ::GetMenuStringW(frm.Tray().MenuHandle(), i, text, 32, MF_BYPOSITION);
     EXPECT_STREQ(text, captions[i]);
   }
 }
@@ -137,7 +140,7 @@ TEST_F(Tray, ExitFromInsideTheMenuRemovesTheIconAndEnds) {
   Notify(WM_RBUTTONDOWN);
   EXPECT_FALSE(frm.IsLoaded());
   EXPECT_FALSE(IconExists());
-  EXPECT_FALSE(frm.TrayBusy);
+  EXPECT_FALSE(frm.Tray().Busy());
 }
 
 TEST_F(Tray, ExitPictureEndsWithoutAnIcon) {
@@ -152,20 +155,23 @@ TEST_F(Tray, ANewTaskbarGetsTheIconAgainOnlyWhileInTheTray) {
   EXPECT_FALSE(IconExists());
 
   frm.imgMin_Click();
-  ::Shell_NotifyIconA(NIM_DELETE, &gTray::TrayIconData);  // the shell restarted
+  NOTIFYICONDATAA record = frm.Tray().Record();
+  ::Shell_NotifyIconA(NIM_DELETE, &record);  // the shell restarted
   ::SendMessageW(frm.hWnd(), taskbarCreated, 0, 0);
   EXPECT_TRUE(IconExists());
 }
 
 TEST(TrayLifetime, AMainWindowGoneWhileInTheTrayTakesItsIconAlong) {
+  NOTIFYICONDATAA record;
   {
     FrmMain frm;
     frm.Load();
     frm.Show();
     frm.imgMin_Click();
-    ASSERT_TRUE(IconExists());
+    record = frm.Tray().Record();
+    ASSERT_TRUE(IconExists(record));
   }
-  EXPECT_FALSE(IconExists());
+  EXPECT_FALSE(IconExists(record));
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 
 #include "app_helpers.h"
 #include "scripted_environment.h"
-#include "window/frm_main.h"
-#include "window/gapi.h"
+#include "main_window/frm_main.h"
+#include "app/settings.h"
+#include "app/window_effects.h"
 
 namespace kelbo::testing {
 namespace {
@@ -17,18 +18,18 @@ class WindowEffects : public ::testing::Test {
 
 TEST_F(WindowEffects, LevelsInRangeSetTheOpacity) {
   for (int level : {0, 255, 128, 128, 1}) {
-    gAPI::SetWindowTransparency(frm.hWnd(), static_cast<std::int16_t>(level));
+    SetWindowTransparency(frm.hWnd(), static_cast<std::int16_t>(level));
     EXPECT_TRUE(Layered(frm.hWnd()));
     EXPECT_EQ(Alpha(frm.hWnd()), level);
   }
   EXPECT_TRUE(Scripted().messages.empty());
-  EXPECT_EQ(gAPI::TransparencyLevel, 225);  // the routine never stores a level
+  EXPECT_EQ(settings::TransparencyLevel, 225);  // the routine never stores a level
 }
 
 TEST_F(WindowEffects, LevelsOutOfRangeAreReportedAndChangeNothing) {
-  gAPI::SetWindowTransparency(frm.hWnd(), 90);
+  SetWindowTransparency(frm.hWnd(), 90);
   for (int level : {256, -1, 32767, -32768}) {
-    gAPI::SetWindowTransparency(frm.hWnd(), static_cast<std::int16_t>(level));
+    SetWindowTransparency(frm.hWnd(), static_cast<std::int16_t>(level));
     EXPECT_TRUE(Layered(frm.hWnd())) << level;
     EXPECT_EQ(Alpha(frm.hWnd()), 90) << level;
   }
@@ -42,9 +43,9 @@ TEST_F(WindowEffects, TopmostJoinsAndLeavesTheBandInPlace) {
   EXPECT_TRUE(Topmost(frm.hWnd()));
   RECT before;
   ::GetWindowRect(frm.hWnd(), &before);
-  gAPI::SetWindowTopmost(frm.hWnd(), false);
+  SetWindowTopmost(frm.hWnd(), false);
   EXPECT_FALSE(Topmost(frm.hWnd()));
-  gAPI::SetWindowTopmost(frm.hWnd(), true);
+  SetWindowTopmost(frm.hWnd(), true);
   EXPECT_TRUE(Topmost(frm.hWnd()));
   RECT after;
   ::GetWindowRect(frm.hWnd(), &after);

@@ -1,4 +1,4 @@
-#include "window/number_text.h"
+#include "opacity/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "window/run_error.h"
+#include "app/run_error.h"
 
 namespace kelbo {
 namespace {

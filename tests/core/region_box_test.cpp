@@ -1,4 +1,4 @@
-#include "window/region_box.h"
+#include "app/region_box.h"
 
 #include <gtest/gtest.h>
 

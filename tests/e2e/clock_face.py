@@ -4,13 +4,12 @@ read the wall-clock time in binary; the exit picture ends it."""
 import sys
 import time
 
-from desktop import (App, LIT, SALMON, UNLIT, click, nearest, pixel, px,
-                     save_screenshot, screenshot)
-
-SIDE = px(2670)
+from desktop import (App, LAMP_ROW_TOPS, LIT, SALMON, UNLIT, home_geometry, nearest, pixel,
+                     px, save_screenshot, screenshot)
 
 
 def lamp_centre(column, row_top):
+    """The centre of a lamp's circle: its 375 x 255 box, the circle 255 across."""
     left = 360 * (column - 1)
     return px(left + 60 + 127.5), px(row_top + 127.5)
 
@@ -24,17 +23,16 @@ def face(shot, left, top):
             lit = nearest(pixel(shot, left + x, top + y), LIT, UNLIT) == LIT
             value = value * 2 + lit
         return value
-    return row(range(2, 7), 360), row(range(1, 7), 720), row(range(1, 7), 1080)
+    return (row(range(2, 7), LAMP_ROW_TOPS["hour"]), row(range(1, 7), LAMP_ROW_TOPS["minute"]),
+            row(range(1, 7), LAMP_ROW_TOPS["second"]))
 
 
 def main(exe):
     with App(exe) as app:
         app.wake()
         left, top, width, height = app.geometry()
-        screen_width, screen_height = map(int, sys.argv[2:4]) if len(sys.argv) > 3 else (1024, 768)
-        assert (width, height) == (SIDE, SIDE), (width, height)
-        assert left + width == screen_width, ("not at the right edge", left, width)
-        assert top == px(screen_height * 15 - 2670 - 500), ("not 500 twips up", top)
+        # At home: the bottom-right corner, 500 twips up, 2670 twips square.
+        assert (left, top, width, height) == home_geometry(), (app.geometry(), home_geometry())
 
         before = time.time()
         shot = screenshot()
@@ -55,7 +53,7 @@ def main(exe):
         print("face shows %02d:%02d:%02d" % shown)
 
         # The exit picture ends the program.
-        click(left + px(1560 + 157), top + px(1680 + 127))
+        app.click_control("imgExit")
         assert app.exited(), "the exit picture did not end the program"
     print("1 passed, 0 failed")
 

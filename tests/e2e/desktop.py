@@ -11,9 +11,41 @@ UNLIT = (128, 64, 64)    # 0x00404080
 SALMON = (255, 102, 102)
 
 
+# The main window's layout, in twips from its top-left corner:
+# (left, top, width, height).
+LAYOUT = {
+    "window": (0, 0, 2670, 2670),
+    "imgConfig": (720, 1680, 315, 240),
+    "imgMin": (1080, 1680, 375, 255),
+    "imgExit": (1560, 1680, 315, 255),
+}
+BOTTOM_GAP = 500  # twips between the disc and the screen's bottom edge
+LAMP_ROW_TOPS = {"hour": 360, "minute": 720, "second": 1080}
+
+
 def px(twips):
     """Twips to pixels, nearest, halves to even (as the program rounds)."""
     return round(twips / TWIPS_PER_PIXEL)
+
+
+def centre_of(name):
+    """The centre of a control of the layout, in pixels from the window's corner."""
+    left, top, width, height = LAYOUT[name]
+    return px(left + width / 2), px(top + height / 2)
+
+
+def screen_size():
+    """(width, height) of the X screen, in pixels."""
+    width, height = run("xdotool", "getdisplaygeometry").split()
+    return int(width), int(height)
+
+
+def home_geometry():
+    """Where the disc stands at rest: the bottom-right corner, 500 twips up."""
+    screen_width, screen_height = screen_size()
+    side = px(LAYOUT["window"][2])
+    top = px(screen_height * TWIPS_PER_PIXEL - side * TWIPS_PER_PIXEL - BOTTOM_GAP)
+    return (screen_width - side, top, side, side)
 
 
 def run(*args):
@@ -71,8 +103,15 @@ class App:
         left, top, width, height = self.geometry()
         moved = time.time()
         move_pointer(left + width // 2, top + height // 2)
-        time.sleep(1.5)
+        home = home_geometry()
+        wait_until(lambda: self.geometry() == home, "the disc did not come home", timeout=5)
         return moved
+
+    def click_control(self, name, button=1):
+        """A real click on a control of the main window's layout."""
+        left, top, _, _ = self.geometry()
+        x, y = centre_of(name)
+        click(left + x, top + y, button)
 
     def exited(self, timeout=10):
         try:
@@ -82,13 +121,21 @@ class App:
             return False
 
 
+def pointer():
+    out = run("xdotool", "getmouselocation", "--shell")
+    values = dict(line.split("=") for line in out.split())
+    return int(values["X"]), int(values["Y"])
+
+
 def move_pointer(x, y):
+    # Not `mousemove --sync`: it waits for a motion event that never comes
+    # when the pointer is there already.
     run("xdotool", "mousemove", str(x), str(y))
+    wait_until(lambda: pointer() == (x, y), "the pointer did not get to %d,%d" % (x, y))
 
 
 def click(x, y, button=1):
-    run("xdotool", "mousemove", str(x), str(y))
-    time.sleep(0.2)
+    move_pointer(x, y)
     run("xdotool", "click", str(button))
 
 

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "clock/binary_digits.h"
 #include "ui/control.h"
 
 namespace kelbo::main_layout {

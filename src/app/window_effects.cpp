@@ -1,15 +1,20 @@
-#include "window/gapi.h"
+#include "app/window_effects.h"
 
-#include "ui/environment.h"
+#include "app/error_report.h"
+#include "app/region_box.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/screen.h"
 
-namespace gAPI {
+namespace kelbo {
 
-std::int16_t TransparencyLevel = 225;
-bool AlwaysOnTop = true;
-bool IsIdle = false;
-
-void ReportRunError(const kelbo::RunError& error) {
-  kelbo::Env().ShowMessage(kelbo::ErrorReportText(error));
+void MakeWindowRound(const Form& window) {
+  const PixelBox box = EllipseBox(window.Width(), window.Height(), Screen::TwipsPerPixelX(),
+                                  Screen::TwipsPerPixelY());
+  UniqueRegion region(::CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
+  if (::SetWindowRgn(window.hWnd(), region.get(), TRUE)) {
+    region.release();  // the window owns its region now
+  }
 }
 
 void SetWindowTransparency(HWND hwnd, std::int16_t level) {
@@ -17,10 +22,10 @@ void SetWindowTransparency(HWND hwnd, std::int16_t level) {
     // The layered bit is set on every call; the other bits stay.
     const LONG style = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
     ::SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
-    const BYTE alpha = kelbo::AlphaFromLevel(level);
+    const BYTE alpha = AlphaFromLevel(level);
     // Alpha alone: no colour is keyed out, so the key argument plays no part.
     ::SetLayeredWindowAttributes(hwnd, RGB(255, 255, 0), alpha, LWA_ALPHA);
-  } catch (const kelbo::RunError& error) {
+  } catch (const RunError& error) {
     ReportRunError(error);
   }
 }
@@ -31,4 +36,4 @@ void SetWindowTopmost(HWND hwnd, bool topmost) {
                  SWP_NOSIZE | SWP_NOMOVE);
 }
 
-}  // namespace gAPI
+}  // namespace kelbo

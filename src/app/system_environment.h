@@ -1,7 +1,7 @@
 // The real environment: the system clock, input counters and dialogs.
 #pragma once
 
-#include "ui/environment.h"
+#include "app/environment.h"
 
 namespace kelbo {
 
@@ -11,7 +11,8 @@ class SystemEnvironment : public Environment {
   std::uint32_t LastInputTick() override;
   std::uint32_t TickCount() override;
   void ShowMessage(const std::string& text) override;
-  std::string Prompt(const std::string& prompt, const std::string& title) override;
+  std::optional<std::wstring> Prompt(const std::wstring& prompt,
+                                     const std::wstring& title) override;
 };
 
 }  // namespace kelbo

@@ -1,4 +1,4 @@
-#include "window/run_error.h"
+#include "app/run_error.h"
 
 namespace kelbo {
 

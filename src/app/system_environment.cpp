@@ -1,7 +1,8 @@
-#include "ui/system_environment.h"
+#include "app/system_environment.h"
 
 #include <windows.h>
 
+#include "resource_ids.h"
 #include "ui/prompt_dialog.h"
 
 namespace kelbo {
@@ -22,7 +23,7 @@ Environment& Env() {
 LocalTime SystemEnvironment::Now() {
   SYSTEMTIME t;
   ::GetLocalTime(&t);
-  return {t.wHour, t.wMinute, t.wSecond};
+  return {t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
 std::uint32_t SystemEnvironment::LastInputTick() {
@@ -42,8 +43,9 @@ void SystemEnvironment::ShowMessage(const std::string& text) {
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), kAppTitle, MB_OK);
 }
 
-std::string SystemEnvironment::Prompt(const std::string& prompt, const std::string& title) {
-  return ShowPromptDialog(prompt, title);
+std::optional<std::wstring> SystemEnvironment::Prompt(const std::wstring& prompt,
+                                                      const std::wstring& title) {
+  return ShowPromptDialog({IDD_PROMPT, IDC_PROMPT_TEXT, IDC_PROMPT_EDIT}, prompt, title);
 }
 
 }  // namespace kelbo

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kelbo {
 
+inline constexpr const char* kAppTitle = "Kelbo Time";
+
 struct LocalTime {
-  int hour, minute, second;
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
 
 class Environment {
@@ -19,15 +22,15 @@ class Environment {
   // Tick count of the last mouse or keyboard input; 0 when it cannot be read.
   virtual std::uint32_t LastInputTick() = 0;
   virtual std::uint32_t TickCount() = 0;
-  // A message box with OK only, no icon, titled with the application's title.
+  // A message box with OK only, no icon, titled with the program's title.
   virtual void ShowMessage(const std::string& text) = 0;
-  // A modal text prompt; the empty text when the user cancels.
-  virtual std::string Prompt(const std::string& prompt, const std::string& title) = 0;
+  // A modal text prompt: the text as typed on OK, nothing on Cancel.
+  virtual std::optional<std::wstring> Prompt(const std::wstring& prompt,
+                                             const std::wstring& title) = 0;
 };
 
+// The real environment unless a test installed its own.
 void InstallEnvironment(Environment& environment);
 Environment& Env();
-
-inline constexpr const char* kAppTitle = "Kelbo Time";
 
 }  // namespace kelbo

@@ -1,10 +1,10 @@
-#include "window/number_text.h"
+#include "opacity/number_text.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
-#include "window/run_error.h"
+#include "app/run_error.h"
 
 namespace kelbo {
 

@@ -1,0 +1,9 @@
+#include "app/settings.h"
+
+namespace kelbo::settings {
+
+std::int16_t TransparencyLevel = kStartTransparency;
+bool AlwaysOnTop = kStartAlwaysOnTop;
+bool IsIdle = false;
+
+}  // namespace kelbo::settings

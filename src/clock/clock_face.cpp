@@ -1,0 +1,43 @@
+#include "clock/clock_face.h"
+
+#include "clock/binary_digits.h"
+
+namespace kelbo {
+
+namespace {
+constexpr const char* kRowNames[] = {"cirhr", "cirmin", "cirSec"};
+}  // namespace
+
+Lamp& ClockFace::MakeLamp(Row row, int position, TwipsRect box, COLORREF colour) {
+  auto& slot = Lamps(row).at(static_cast<std::size_t>(position));
+  slot = std::make_unique<Lamp>(kRowNames[static_cast<int>(row)] + std::to_string(position), box,
+                                colour);
+  return *slot;
+}
+
+const Lamp* ClockFace::LampAt(Row row, int position) const {
+  const RowLamps& lamps = rows_[static_cast<int>(row)];
+  if (position < 0 || position >= static_cast<int>(lamps.size())) return nullptr;
+  return lamps[static_cast<std::size_t>(position)].get();
+}
+
+LocalTime ClockFace::ShowTime() {
+  // Each row reads the clock for itself; a tick across a change of minute may
+  // mix both sides, and the next tick is consistent again.
+  PaintRow(static_cast<std::int16_t>(Env().Now().hour), 2, Lamps(Row::Hour));
+  PaintRow(static_cast<std::int16_t>(Env().Now().minute), 1, Lamps(Row::Minute));
+  const LocalTime last = Env().Now();
+  PaintRow(static_cast<std::int16_t>(last.second), 1, Lamps(Row::Second));
+  return last;
+}
+
+void ClockFace::PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps) {
+  IntToBin(value, BinaryBuffer);
+  const std::size_t length = BinaryBuffer.size();
+  for (std::size_t p = firstPosition; p <= length; ++p) {
+    if (p < lamps.size() && lamps[p]) lamps[p]->SetFillColor(LampColour(BinaryBuffer[p - 1]));
+  }
+  BinaryBuffer.clear();
+}
+
+}  // namespace kelbo

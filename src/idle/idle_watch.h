@@ -1,0 +1,51 @@
+// The idle watcher: after each clock tick it checks whether the user has
+// been away for over a minute; while so, its drift timer moves the window
+// diagonally and bounces it off the screen's edges, and it brings the window
+// home once the user is back.
+#pragma once
+
+#include <functional>
+
+#include "idle/drift_rules.h"
+#include "ui/timer.h"
+
+namespace kelbo {
+
+class Form;
+
+// A window's place in twips, as the toolkit reports it.
+struct WindowPlace {
+  float top, left;
+};
+
+class IdleWatch {
+ public:
+  // `onDriftTick` runs at each expiry of the drift timer and is expected to
+  // call Step(); it lets the window name its own handler.
+  IdleWatch(Form& window, std::function<void()> onDriftTick);
+
+  // The drift timer, every 10 ms while on; the window runs it.
+  Timer& DriftTimer() { return driftTimer_; }
+
+  // Where the window goes back to; the start-up sets it where it placed the
+  // window.
+  void SetHome(WindowPlace home) { home_ = home; }
+  WindowPlace Home() const { return home_; }
+  Direction MoveDirection() const { return direction_; }
+  void SetMoveDirection(Direction direction) { direction_ = direction; }
+
+  // Raises IsIdle and starts the drift after more than 60 idle seconds;
+  // lowers IsIdle otherwise.
+  void Check();
+  // One drift step; on the first tick after IsIdle dropped, stops the drift
+  // and puts the window home.
+  void Step();
+
+ private:
+  Form& window_;
+  Timer driftTimer_;
+  WindowPlace home_{};
+  Direction direction_ = kStartDirection;
+};
+
+}  // namespace kelbo

@@ -1,0 +1,201 @@
+#include "main_window/frm_main.h"
+
+#include "app/environment.h"
+#include "app/settings.h"
+#include "app/window_effects.h"
+#include "clock/second_timing.h"
+#include "main_window/main_layout.h"
+#include "opacity/opacity_prompt.h"
+#include "resource_ids.h"
+#include "ui/screen.h"
+
+namespace kelbo {
+
+FrmMain::FrmMain()
+    : tmr1(1000, true, [this] { tmr1_Timer(); }), idle_(*this, [this] { tmr2_Timer(); }) {}
+
+// The window is destroyed here, while the whole FrmMain still exists, so that
+// its own WM_DESTROY handling (taking the tray icon away) runs as on any close.
+FrmMain::~FrmMain() {
+  Unload();
+}
+
+void FrmMain::Load() {
+  AddTimer(idle_.DriftTimer());
+  AddTimer(tmr1);
+  // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
+  // and Space presses it.
+  CreateForm({L"KelboTimeMain", main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
+              WS_EX_CONTROLPARENT, main_layout::kBackColour, main_layout::kDesignedClient, true,
+              IDI_CUBE});
+  BuildLayout();
+  Form_Load();
+}
+
+template <typename T>
+T& FrmMain::Own(std::unique_ptr<T> control) {
+  T& ref = *control;
+  AddControl(ref);
+  controls_.push_back(std::move(control));
+  return ref;
+}
+
+void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int lastPosition,
+                         COLORREF colour) {
+  const int step = firstPosition <= lastPosition ? 1 : -1;
+  for (int k = firstPosition; k != lastPosition + step; k += step)
+    AddControl(face_.MakeLamp(row, k, main_layout::LampBox(top, k), colour));
+}
+
+void FrmMain::BuildLayout() {
+  using namespace main_layout;
+  cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
+                  [this] { cmdTran_Click(); });
+
+  auto& imgMin = Own(std::make_unique<Picture>("imgMin", kImgMin));
+  imgMin.LoadJpegResource(IDR_MINIMIZE_JPG);
+  imgMin.OnClick([this] { imgMin_Click(); });
+  AddTooltip(imgMin, L"Minimize To System Tray");
+
+  HFONT captionFont = Font(kCaptionFont);
+  for (const CaptionLayout& layout : kCaptions)
+    Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(captionFont);
+
+  auto& imgConfig = Own(std::make_unique<Picture>("imgConfig", kImgConfig));
+  imgConfig.LoadJpegResource(IDR_CONFIGURE_JPG);
+  imgConfig.OnClick([this] { imgConfig_Click(); });
+  AddTooltip(imgConfig, L"Configure Options");
+
+  auto& imgExit = Own(std::make_unique<Picture>("imgExit", kImgExit));
+  imgExit.LoadIconResource(IDI_EXIT);
+  imgExit.OnClick([this] { imgExit_Click(); });
+  AddTooltip(imgExit, L"Exit Program");
+
+  AddFaceRow(ClockFace::Row::Second, kSecondTop, 1, 6, kUnlitColour);
+  AddFaceRow(ClockFace::Row::Minute, kMinuteTop, 6, 1, kLitColour);
+  Own(std::make_unique<Picture>("Img1", kImg1)).LoadIconResource(IDI_CUBE);
+  AddFaceRow(ClockFace::Row::Hour, kHourTop, 6, 2, kLitColour);
+}
+
+void FrmMain::Form_Load() {
+  using namespace main_layout;
+  settings::TransparencyLevel = settings::kStartTransparency;
+  SetHeight(kWindowSide);
+  SetWidth(kWindowSide);
+  SetBackColor(kBackColour);
+  tray_.Fill(hWnd(), IDI_CUBE, kAppTitle);
+  MakeWindowRound(*this);
+  SetWindowTransparency(hWnd(), settings::TransparencyLevel);
+  SetLeft(Screen::Width() - Width());
+  SetTop(Screen::Height() - Height() - kBottomGap);
+  idle_.SetHome({Top(), Left()});
+  SetWindowTopmost(hWnd(), true);
+  idle_.SetMoveDirection(kStartDirection);
+  settings::AlwaysOnTop = settings::kStartAlwaysOnTop;
+  settings::IsIdle = false;
+  tmr1_Timer();
+}
+
+void FrmMain::tmr1_Timer() {
+  const LocalTime shown = face_.ShowTime();
+  // Re-armed on every tick, so the face turns just after each wall-clock
+  // second, whenever this tick came.
+  tmr1.SetInterval(DelayToNextSecond(shown.millisecond));
+  CheckIdle();
+}
+
+void FrmMain::CheckIdle() {
+  idle_.Check();
+}
+
+void FrmMain::tmr2_Timer() {
+  idle_.Step();
+}
+
+void FrmMain::imgMin_Click() {
+  // Hide only when the icon is really there: a hidden disc without an icon
+  // could never be fetched back.
+  if (tray_.Add()) SetVisible(false);
+}
+
+void FrmMain::imgConfig_Click() {
+  ShowConfig();
+}
+
+// The icon does not exist while the disc is shown, so the shell is not called.
+void FrmMain::imgExit_Click() {
+  Unload();
+}
+
+void FrmMain::mnuShow_Click() {
+  SetVisible(true);
+  tray_.Remove();
+}
+
+void FrmMain::mnuConfig_Click() {
+  ShowConfig();
+}
+
+void FrmMain::mnuExit_Click() {
+  tray_.Remove();  // first, so that no dead icon stays behind
+  Unload();
+}
+
+void FrmMain::cmdTran_Click() {
+  AskForOpacity(hWnd());
+}
+
+void FrmMain::OnTrayAction(TrayAction action) {
+  switch (action) {
+    case TrayAction::ShowWindow:
+      Show();
+      tray_.Remove();
+      break;
+    case TrayAction::OpenMenu:
+      switch (tray_.OpenMenu()) {
+        case TrayIcon::MenuChoice::Show:
+          mnuShow_Click();
+          break;
+        case TrayIcon::MenuChoice::Configure:
+          mnuConfig_Click();
+          break;
+        case TrayIcon::MenuChoice::Exit:
+          mnuExit_Click();  // the window is gone after this
+          break;
+        case TrayIcon::MenuChoice::None:
+          break;
+      }
+      break;
+    case TrayAction::None:
+      break;
+  }
+}
+
+bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  // The clock was set, or the machine woke up: show the time now and count
+  // the seconds from there.
+  if (message == WM_TIMECHANGE ||
+      (message == WM_POWERBROADCAST && wParam == PBT_APMRESUMEAUTOMATIC)) {
+    tmr1_Timer();
+    result = TRUE;
+    return true;
+  }
+  return tray_.OnMessage(message, lParam, [this](TrayAction action) { OnTrayAction(action); });
+}
+
+// Modeless and without an owner: the disc, its timers and the tray go on
+// beside it. An open dialog is only brought forward, as the user left it.
+void FrmMain::ShowConfig() {
+  if (!frmConfig_ || !frmConfig_->IsLoaded()) {
+    frmConfig_ = std::make_unique<FrmConfig>([this] { return hWnd(); });
+    frmConfig_->Load();
+  }
+  frmConfig_->Show();
+}
+
+FrmConfig* FrmMain::frmConfig() const {
+  return frmConfig_ && frmConfig_->IsLoaded() ? frmConfig_.get() : nullptr;
+}
+
+}  // namespace kelbo

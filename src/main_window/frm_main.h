@@ -1,0 +1,68 @@
+// The main window: the round, translucent binary clock. It composes the
+// clock face, the idle watcher, the tray icon, the options dialog and the
+// opacity prompt; its handlers forward to them.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "clock/clock_face.h"
+#include "config/frm_config.h"
+#include "idle/idle_watch.h"
+#include "tray/tray_icon.h"
+#include "ui/child_controls.h"
+#include "ui/form.h"
+
+namespace kelbo {
+
+class FrmMain : public Form {
+ public:
+  FrmMain();
+  ~FrmMain() override;
+
+  // Creates the window from its layout and runs Form_Load; the caller shows it.
+  void Load();
+
+  void Form_Load();
+  void tmr1_Timer();
+  void CheckIdle();
+  void tmr2_Timer();
+  void imgMin_Click();
+  void imgConfig_Click();
+  void imgExit_Click();
+  void mnuShow_Click();
+  void mnuConfig_Click();
+  void mnuExit_Click();
+  void cmdTran_Click();
+
+  Timer tmr1;  // the clock tick, every second
+
+  ClockFace& Face() { return face_; }
+  IdleWatch& Idle() { return idle_; }
+  const TrayIcon& Tray() const { return tray_; }
+  const PushButton& cmdTran() const { return cmdTran_; }
+  // The options dialog while it is open, else null.
+  FrmConfig* frmConfig() const;
+
+ protected:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void BuildLayout();
+  template <typename T>
+  T& Own(std::unique_ptr<T> control);
+  void AddFaceRow(ClockFace::Row row, int top, int firstPosition, int lastPosition,
+                  COLORREF colour);
+  void ShowConfig();
+  void OnTrayAction(TrayAction action);
+
+  ClockFace face_;
+  IdleWatch idle_;
+  TrayIcon tray_;
+  PushButton cmdTran_;
+  std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
+  // Kept after it closes until the next opening, which loads a fresh one.
+  std::unique_ptr<FrmConfig> frmConfig_;
+};
+
+}  // namespace kelbo

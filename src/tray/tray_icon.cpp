@@ -1,0 +1,80 @@
+#include "tray/tray_icon.h"
+
+#include <algorithm>
+
+namespace kelbo {
+
+namespace {
+
+// Sent to every top-level window when the shell's notification area is
+// (re)created, for example after the shell restarted.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+}  // namespace
+
+TrayIcon::~TrayIcon() {
+  if (inTray_) Remove();
+}
+
+void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
+  static_assert(NOTIFYICONDATAA_V1_SIZE == kRecordSize || sizeof(void*) != 4);
+  // The tray shows a small icon: hand it one of that size rather than a big
+  // picture for the shell to shrink.
+  icon_.reset(static_cast<HICON>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource), IMAGE_ICON,
+                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+  record_ = {};
+  record_.cbSize = kRecordSize;
+  record_.hWnd = owner;
+  record_.uID = kIconId;
+  record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record_.uCallbackMessage = kCallbackMessage;
+  record_.hIcon = icon_.get();
+  const auto text = TrayTip(tip);
+  std::copy(text.begin(), text.end(), record_.szTip);
+}
+
+bool TrayIcon::Notify(DWORD operation) {
+  return ::Shell_NotifyIconA(operation, &record_) != FALSE;
+}
+
+bool TrayIcon::Add() {
+  if (!Notify(NIM_ADD)) return false;
+  inTray_ = true;
+  return true;
+}
+
+void TrayIcon::Remove() {
+  Notify(NIM_DELETE);  // fails only when the icon is gone already
+  inTray_ = false;
+}
+
+TrayIcon::MenuChoice TrayIcon::OpenMenu() const {
+  // The items in order, from 1; 0 is a menu dismissed without a choice.
+  constexpr MenuChoice kChoices[] = {MenuChoice::None, MenuChoice::Show, MenuChoice::Configure,
+                                     MenuChoice::Exit};
+  const int chosen = menu_.Track(record_.hWnd);
+  return chosen >= 0 && chosen < 4 ? kChoices[chosen] : MenuChoice::None;
+}
+
+bool TrayIcon::OnMessage(UINT message, LPARAM lParam, const std::function<void(TrayAction)>& act) {
+  if (message == kCallbackMessage) {
+    if (busy_) return true;  // dropped, not queued: the menu is open
+    busy_ = true;
+    // `act` may unload the owner window; this object outlives it.
+    act(DecodeTrayNotification(static_cast<std::uint32_t>(lParam)));
+    busy_ = false;
+    return true;
+  }
+  if (message == TaskbarCreatedMessage()) {
+    if (inTray_) Notify(NIM_ADD);
+    return true;
+  }
+  if (message == WM_DESTROY && inTray_) Remove();  // however the window goes
+  return false;
+}
+
+}  // namespace kelbo

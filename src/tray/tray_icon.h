@@ -1,0 +1,70 @@
+// The program's one icon in the notification area. It is there only while
+// the window is put away: Add() when hiding, Remove() when showing again.
+// The icon owns its record, its picture and its menu, remembers whether it
+// is meant to be in the tray, puts itself back when the shell's taskbar is
+// made anew, and goes with its window.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "tray/tray_decode.h"
+#include "ui/handles.h"
+#include "ui/popup_menu.h"
+
+namespace kelbo {
+
+class TrayIcon {
+ public:
+  // The icon's mouse events arrive at the owner window as this message, with
+  // the mouse message's number in lParam.
+  static constexpr UINT kCallbackMessage = WM_APP + 1;
+  static constexpr UINT kIconId = 1;
+  // The record's first, 88-byte version with 8-bit text.
+  static constexpr DWORD kRecordSize = 88;
+
+  TrayIcon() = default;
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon();
+
+  // Fills the record once for the owner window, with the icon resource at
+  // the small-icon size and the tip; adds nothing to the tray.
+  void Fill(HWND owner, int iconResource, std::string_view tip);
+  const NOTIFYICONDATAA& Record() const { return record_; }
+
+  // Puts the icon into the tray; true when the shell took it.
+  bool Add();
+  // Takes the icon away again.
+  void Remove();
+  // Whether the icon is meant to be in the tray: the truth it is re-added
+  // from, not the result of the last call to the shell.
+  bool InTray() const { return inTray_; }
+  // True while a notification is being acted on; nested ones are dropped.
+  bool Busy() const { return busy_; }
+
+  // The icon's popup menu, opened at the pointer; what the user chose.
+  enum class MenuChoice { None, Show, Configure, Exit };
+  MenuChoice OpenMenu() const;
+  HMENU MenuHandle() const { return menu_.Handle(); }
+
+  // The owner window's messages that concern the icon. Mouse events on it
+  // are decoded and handed to `act`, one at a time. Returns true when the
+  // message was the icon's alone.
+  bool OnMessage(UINT message, LPARAM lParam, const std::function<void(TrayAction)>& act);
+
+ private:
+  bool Notify(DWORD operation);
+
+  NOTIFYICONDATAA record_{};
+  PopupMenu menu_{L"Show Kelbo Time", L"Configure", L"Exit"};
+  UniqueIcon icon_;
+  bool inTray_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace kelbo

@@ -1,0 +1,21 @@
+#include "ui/popup_menu.h"
+
+namespace kelbo {
+
+PopupMenu::PopupMenu(std::initializer_list<const wchar_t*> items) : menu_(::CreatePopupMenu()) {
+  UINT id = 1;
+  for (const wchar_t* item : items) ::AppendMenuW(menu_.get(), MF_STRING, id++, item);
+}
+
+int PopupMenu::Track(HWND owner) const {
+  POINT at;
+  ::GetCursorPos(&at);
+  // Without the foreground, the menu would not close on a click elsewhere.
+  ::SetForegroundWindow(owner);
+  const BOOL chosen = ::TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                       at.x, at.y, 0, owner, nullptr);
+  ::PostMessageW(owner, WM_NULL, 0, 0);
+  return chosen;
+}
+
+}  // namespace kelbo
