@@ -1,7 +1,6 @@
 #include "opacity/number_text.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
 #include <string>
 
 #include "app/run_error.h"
@@ -47,6 +46,45 @@ bool IsUnsignedNumber(std::string_view text) {
   return i == text.size();
 }
 
+// The number's decimal digits without leading zeros, and where the decimal
+// point stands among them: `point` digits lie before it (negative: that many
+// zeros stand between the point and the first digit).
+struct Digits {
+  std::string digits;
+  long long point = 0;
+};
+
+// Exponents beyond this only decide between zero and overflow, which any
+// exponent this large decides as well.
+constexpr long long kExponentCap = 1'000'000;
+
+Digits ReadDigits(std::string_view text) {
+  Digits number;
+  std::size_t i = 0;
+  bool seenPoint = false;
+  for (; i < text.size() && (IsDigit(text[i]) || text[i] == '.'); ++i) {
+    if (text[i] == '.') {
+      seenPoint = true;
+    } else {
+      if (number.digits.empty() && text[i] == '0') {
+        if (seenPoint) --number.point;  // a zero after the point moves the first digit down
+        continue;
+      }
+      number.digits.push_back(text[i]);
+      if (!seenPoint) ++number.point;
+    }
+  }
+  if (i < text.size()) {  // the exponent: validated already
+    ++i;
+    bool negative = false;
+    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    long long exponent = 0;
+    for (; i < text.size(); ++i) exponent = std::min(kExponentCap, exponent * 10 + (text[i] - '0'));
+    number.point += negative ? -exponent : exponent;
+  }
+  return number;
+}
+
 }  // namespace
 
 std::int16_t TextToInteger16(std::string_view text) {
@@ -58,15 +96,25 @@ std::int16_t TextToInteger16(std::string_view text) {
   }
   if (!IsUnsignedNumber(text)) throw TypeMismatchError();
 
-  // The program never sets a locale, so strtod reads '.' as the decimal
-  // point; the text holds nothing but digits, '.', an exponent and signs now.
-  const std::string number(text);
-  const double value = std::strtod(number.c_str(), nullptr);
-  // Too large gives HUGE_VAL and overflows below; too small gives 0 or a
-  // denormal, which rounds to 0 as it should.
-  const double rounded = std::nearbyint(negative ? -value : value);  // halves to even
-  if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw OverflowError();
-  return static_cast<std::int16_t>(rounded);
+  // Rounded on the decimal digits themselves, so that no digit is lost to a
+  // binary fraction on the way: a half is a 5 followed by nothing but zeros.
+  const Digits number = ReadDigits(text);
+  if (number.digits.empty()) return 0;
+  if (number.point > 6) throw OverflowError();  // 1 000 000 or more
+  long magnitude = 0;
+  for (long long p = 0; p < number.point; ++p) {
+    const std::size_t at = static_cast<std::size_t>(p);
+    magnitude = magnitude * 10 + (at < number.digits.size() ? number.digits[at] - '0' : 0);
+  }
+  if (number.point >= 0 && static_cast<std::size_t>(number.point) < number.digits.size()) {
+    const std::size_t next = static_cast<std::size_t>(number.point);
+    const char first = number.digits[next];
+    const bool moreAfter = number.digits.find_first_not_of('0', next + 1) != std::string::npos;
+    if (first > '5' || (first == '5' && (moreAfter || magnitude % 2 == 1))) ++magnitude;
+  }
+  const long value = negative ? -magnitude : magnitude;
+  if (value < -32768 || value > 32767) throw OverflowError();
+  return static_cast<std::int16_t>(value);
 }
 
 }  // namespace kelbo

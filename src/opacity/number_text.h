@@ -12,7 +12,9 @@ namespace kelbo {
 // decimal digits with an optional fractional part after a '.' (at least one
 // digit in all, so "12.", ".5" are fine); an optional exponent, "1e3" or
 // "2.5E-1". The value is rounded to the nearest whole number, an exact half to
-// the even neighbour (12.5 is 12, 13.5 is 14), as a double does it.
+// the even neighbour (12.5 is 12, 13.5 is 14). Rounding and the range are
+// decided on the decimal digits as typed, however many there are: only a 5
+// followed by nothing but zeros is a half.
 //
 // Not accepted, so that nothing is taken for a number it is not: thousands
 // separators, a ',' as decimal separator (it could be either), hexadecimal,

@@ -63,6 +63,16 @@ TEST(TextToInteger16, ReadsNumbers) {
       {"0e999999999999", 0},
       {std::string(5000, '0') + "255", 255},
       {"0." + std::string(5000, '0') + "1", 0},
+      // Decided on the digits as typed, past what a double holds.
+      {"12.50000000000000000001", 13},
+      {"0.50000000000000001", 1},
+      {"13.49999999999999999", 13},
+      {"32767.4999999999999", 32767},
+      {"2.50000", 2},
+      {"0.00125e3", 1},
+      {"125e-2", 1},
+      {"3.5e0", 4},
+      {"-32768.49999999999999999", -32768},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Read(c.text);
@@ -110,6 +120,9 @@ TEST(TextToInteger16, RejectsWhatIsNotANumber) {
       {"1e5", kOverflow},
       {"1e999999999999", kOverflow},
       {std::string(5000, '9'), kOverflow},
+      {"-32768.50000000000000007", kOverflow},
+      {"32767.50000000000000000", kOverflow},
+      {"1" + std::string(300, '0') + "e-295", kOverflow},  // 100 000
   };
   for (const auto& c : cases) {
     const Outcome outcome = Read(c.text);
@@ -147,6 +160,49 @@ TEST(TextToInteger16, RandomTextNeverYieldsAnythingElse) {
     } else {
       EXPECT_EQ(outcome.error, kOverflow) << n;
     }
+  }
+}
+
+// The exact value of sign, digits, a fraction and an exponent, rounded half
+// to even, computed with whole numbers: the oracle for the fuzz below.
+Outcome Exactly(bool negative, long long whole, const std::string& fraction, int exponent) {
+  __int128 mantissa = whole;
+  for (char c : fraction) mantissa = mantissa * 10 + (c - '0');
+  int scale = static_cast<int>(fraction.size()) - exponent;  // value = mantissa / 10^scale
+  for (; scale < 0; ++scale) mantissa *= 10;
+  __int128 divisor = 1;
+  for (int i = 0; i < scale; ++i) divisor *= 10;
+  __int128 quotient = mantissa / divisor;
+  const __int128 twice = 2 * (mantissa % divisor);
+  if (twice > divisor || (twice == divisor && quotient % 2 == 1)) ++quotient;
+  const __int128 value = negative ? -quotient : quotient;
+  if (value < -32768 || value > 32767) return {std::nullopt, kOverflow};
+  return {static_cast<int>(value), 0};
+}
+
+TEST(TextToInteger16, AgreesWithExactArithmetic) {
+  std::mt19937 random(8122026);
+  std::uniform_int_distribution<long long> whole(0, 70000);
+  std::uniform_int_distribution<int> digits(0, 24), digit(0, 9), exponent(-3, 3), coin(0, 1);
+  for (int round = 0; round < 25000; ++round) {
+    const bool negative = coin(random);
+    std::string fraction(static_cast<std::size_t>(digits(random)), '0');
+    for (char& c : fraction) c = static_cast<char>('0' + digit(random));
+    // Most near-halves come from a 5 with zeros after it, and one last digit.
+    if (!fraction.empty() && coin(random)) {
+      fraction[0] = '5';
+      for (std::size_t i = 1; i + 1 < fraction.size(); ++i) fraction[i] = '0';
+    }
+    const int e = coin(random) ? exponent(random) : 0;
+    const long long w = whole(random) / (e > 0 ? 1000 : 1);
+    std::string text = negative ? "-" : "";
+    text.append(std::to_string(w));
+    if (!fraction.empty()) text.append(".").append(fraction);
+    if (e != 0) text.append("e").append(std::to_string(e));
+    const Outcome expected = Exactly(negative, w, fraction, e);
+    const Outcome got = Read(text);
+    EXPECT_EQ(got.value, expected.value) << text;
+    EXPECT_EQ(got.error, expected.error) << text;
   }
 }
 

@@ -1,0 +1,241 @@
+"""Runs KelboTime.exe and the floor program side by side under Wine, one at a
+time and interleaved, and prints each figure with its ratio to the floor.
+Started by bench/run, which provides the display and the Wine prefix."""
+
+import argparse
+import ctypes
+import ctypes.util
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+SIDE = 178
+
+
+# --- the screen, read straight from X: a capture in well under a millisecond
+class XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_uint8)),
+                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
+                ("bits_per_pixel", ctypes.c_int)]
+
+
+class Screen:
+    def __init__(self):
+        self.x = ctypes.CDLL(ctypes.util.find_library("X11"))
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self.x.XGetImage.restype = ctypes.POINTER(XImage)
+        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        self.x.XFree.argtypes = [ctypes.c_void_p]
+        self.display = self.x.XOpenDisplay(None)
+        self.root = self.x.XDefaultRootWindow(self.display)
+
+    def row(self, left, top, width):
+        """The (r, g, b) pixels of one row of the screen."""
+        image = self.x.XGetImage(self.display, self.root, left, top, width, 1, 0xFFFFFFFF, 2)
+        data = image.contents.data
+        pixels = [(data[i * 4 + 2], data[i * 4 + 1], data[i * 4]) for i in range(width)]
+        self.x.XFree(image.contents.data)
+        self.x.XFree(image)
+        return pixels
+
+
+def seconds_shown(screen, left, top):
+    """The second the six lamps of the bottom row show, or None if unreadable."""
+    pixels = screen.row(left, top + 72 + 8, 6 * 24)
+    value = 0
+    for column in range(6):
+        r, g, b = pixels[column * 24 + 4 + 8]
+        if (r, g, b) == (128, 128, 255):
+            bit = 1
+        elif (r, g, b) == (128, 64, 64):
+            bit = 0
+        else:
+            return None
+        value = value * 2 + bit
+    return value
+
+
+# --- processes
+def cpu_seconds(pid):
+    try:
+        fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
+    except OSError:
+        return 0.0
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def rss_mb(pid):
+    for line in open(f"/proc/{pid}/status"):
+        if line.startswith("VmRSS:"):
+            return int(line.split()[1]) / 1024
+    return 0.0
+
+
+def pids_named(name):
+    out = subprocess.run(["pgrep", "-x", name], capture_output=True, text=True).stdout
+    return [int(p) for p in out.split()]
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
+
+
+class Program:
+    def __init__(self, name, exe, title):
+        self.name, self.exe, self.title = name, exe, title
+
+    def start(self):
+        """Starts it; returns seconds from launch to the window mapped and painted."""
+        started = self.launched = time.time()
+        self.process = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        while time.time() - started < 30:
+            found = xdo("search", "--onlyvisible", "--pid", str(self.process.pid), "--name",
+                        self.title).split()
+            if found:
+                self.window = found[0]
+                left, top = self.corner()
+                if seconds_shown(SCREEN, left, top) is not None:
+                    return time.time() - started
+            time.sleep(0.005)
+        raise RuntimeError(f"{self.name} did not show within 30 s")
+
+    def corner(self):
+        values = dict(line.split("=") for line in
+                      xdo("getwindowgeometry", "--shell", self.window).split())
+        return int(values["X"]), int(values["Y"])
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+
+
+def keep_awake(program):
+    """Real input over the window, so that neither program counts as idle."""
+    left, top = program.corner()
+    xdo("mousemove", str(left + 89 + int(time.time()) % 7), str(top + 89))
+
+
+def cpu_over(program, seconds, awake):
+    servers = pids_named("wineserver") + pids_named("Xvfb")
+    before = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in servers)
+    end = time.time() + seconds
+    while time.time() < end:
+        if awake:
+            keep_awake(program)
+        time.sleep(min(5, max(0, end - time.time())))
+    after = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in servers)
+    return after[0] - before[0], after[1] - before[1]
+
+
+def flips(program, seconds):
+    """Latency in ms from each wall-clock second to the face showing it, and
+    the counts of skipped and repeated seconds."""
+    latencies, skipped, repeated = [], 0, 0
+    left, top = program.corner()
+    last, last_change = None, None
+    end = time.time() + seconds
+    next_wake = 0
+    while time.time() < end:
+        if time.time() > next_wake:
+            keep_awake(program)
+            left, top = program.corner()
+            next_wake = time.time() + 5
+        value = seconds_shown(SCREEN, left, top)
+        now = time.time()
+        if value is not None and value != last:
+            if last is not None:
+                # The instant the shown second began on the wall clock.
+                began = int(now)
+                while time.localtime(began).tm_sec != value and now - began < 5:
+                    began -= 1
+                latencies.append((now - began) * 1000)
+                if value != (last + 1) % 60:
+                    skipped += 1
+            last, last_change = value, now
+        elif value is not None and last_change and now - last_change > 1.5:
+            repeated += 1  # the same second shown through a whole further second
+            last_change = now
+        time.sleep(0.002)
+    return latencies, skipped, repeated
+
+
+def one_round(program, args):
+    figures = {}
+    figures["start-up (ms)"] = program.start() * 1000
+    keep_awake(program)
+    time.sleep(max(0, args.memory_early - (time.time() - program.launched)))
+    figures["memory after %d s (MB)" % args.memory_early] = rss_mb(program.process.pid)
+    own, servers = cpu_over(program, args.rest, awake=True)
+    figures["CPU at rest, own (s/min)"] = own * 60 / args.rest
+    figures["CPU at rest, wineserver+X (s/min)"] = servers * 60 / args.rest
+    latencies, skipped, repeated = flips(program, args.flip)
+    latencies.sort()
+    figures["flip latency median (ms)"] = statistics.median(latencies)
+    figures["flip latency p99 (ms)"] = latencies[int(len(latencies) * 0.99) - 1]
+    figures["flip latency max (ms)"] = latencies[-1]
+    figures["skipped seconds"] = skipped
+    figures["repeated seconds"] = repeated
+    # Idle: no input for over a minute, and the window drifts.
+    xdo("mousemove", "0", "0")
+    time.sleep(62)
+    own, servers = cpu_over(program, args.drift, awake=False)
+    figures["CPU drifting, own (s/min)"] = own * 60 / args.drift
+    figures["CPU drifting, wineserver+X (s/min)"] = servers * 60 / args.drift
+    time.sleep(max(0, args.memory_late - (time.time() - program.launched)))
+    figures["memory after %d s (MB)" % args.memory_late] = rss_mb(program.process.pid)
+    program.stop()
+    return figures
+
+
+def summary(values):
+    return "%8.2f %8.2f %8.2f" % (min(values), statistics.median(values), max(values))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("floor")
+    parser.add_argument("--rounds", type=int, default=3)
+    parser.add_argument("--rest", type=float, default=90)
+    parser.add_argument("--drift", type=float, default=60)
+    parser.add_argument("--flip", type=float, default=120)
+    parser.add_argument("--memory-early", type=float, default=60)
+    parser.add_argument("--memory-late", type=float, default=600)
+    args = parser.parse_args()
+
+    programs = [Program("KelboTime", args.program, "Kelbo Time"),
+                Program("floor", args.floor, "Floor Clock")]
+
+    results = {p.name: [] for p in programs}
+    for round_number in range(1, args.rounds + 1):
+        for program in programs:  # interleaved: the machine's drift hits both alike
+            print(f"round {round_number}: {program.name}", file=sys.stderr, flush=True)
+            results[program.name].append(one_round(program, args))
+
+    sizes = {p.name: os.path.getsize(p.exe) / 1024 for p in programs}
+    print("%-38s %26s %26s %26s" % ("figure (min / median / max)", "KelboTime", "floor",
+                                     "ratio"))
+    for figure in results["KelboTime"][0]:
+        ours = [r[figure] for r in results["KelboTime"]]
+        floor = [r[figure] for r in results["floor"]]
+        ratios = [a / b for a, b in zip(ours, floor) if b]
+        print("%-38s %26s %26s %26s" % (figure, summary(ours), summary(floor),
+                                         summary(ratios) if ratios else "-"))
+    print("%-38s %26.0f %26.0f %26.2f" % ("exe size (KB)", sizes["KelboTime"], sizes["floor"],
+                                           sizes["KelboTime"] / sizes["floor"]))
+
+
+SCREEN = None
+if __name__ == "__main__":
+    SCREEN = Screen()
+    main()
