@@ -6,12 +6,28 @@
 #include "app/environment.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
+#include "ui/handles.h"
 #include "ui/toolkit_session.h"
 
 namespace {
 
 void ShowFatalError(const std::exception& error) {
   ::MessageBoxA(nullptr, error.what(), kelbo::kAppTitle, MB_OK | MB_ICONERROR);
+}
+
+// Asks the clock that is running already to show itself. It may still be
+// starting, so its window is looked for a little while.
+void ShowRunningClock() {
+  for (int attempt = 0; attempt < 30; ++attempt) {
+    if (HWND clock = ::FindWindowW(kelbo::FrmMain::kClassName, nullptr)) {
+      DWORD process = 0;
+      ::GetWindowThreadProcessId(clock, &process);
+      ::AllowSetForegroundWindow(process);  // so that it may come to the front
+      ::PostMessageW(clock, kelbo::FrmMain::ShowRequestMessage(), 0, 0);
+      return;
+    }
+    ::Sleep(100);
+  }
 }
 
 int RunMessageLoop() {
@@ -28,6 +44,14 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // One clock per user session, decided before any window exists: a second
+  // start shows the first clock and ends.
+  const kelbo::UniqueKernelHandle running(
+      ::CreateMutexW(nullptr, FALSE, L"Local\\KelboTime.Running"));
+  if (running && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    ShowRunningClock();
+    return 0;
+  }
   kelbo::ToolkitSession toolkit;
   kelbo::SystemEnvironment environment;
   kelbo::InstallEnvironment(environment);

@@ -68,6 +68,13 @@ void FrmConfig::cmdSave_Click() {
   Unload();
 }
 
+// Closed without Save (title bar or Esc): nothing is stored, so the disc
+// goes back from the previewed opacity to the stored one.
+void FrmConfig::OnClose() {
+  if (HWND target = previewWindow_()) SetWindowTransparency(target, settings::TransparencyLevel);
+  Unload();
+}
+
 bool FrmConfig::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message == DM_GETDEFID) {
     // Enter answers "Save && Exit".

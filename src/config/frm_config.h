@@ -32,6 +32,7 @@ class FrmConfig : public Form {
 
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnClose() override;
 
  private:
   std::function<HWND()> previewWindow_;

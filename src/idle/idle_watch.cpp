@@ -21,6 +21,18 @@ void IdleWatch::Check() {
   }
 }
 
+void IdleWatch::MoveHome(WindowPlace home) {
+  home_ = home;
+  if (!driftTimer_.Enabled()) {
+    window_.MoveTo(home_.left, home_.top);
+    return;
+  }
+  const Form::Bounds at = window_.OuterBounds();
+  const WindowPlace kept =
+      OnScreen({at.top, at.left}, Screen::Width(), Screen::Height(), at.width, at.height);
+  window_.MoveTo(kept.left, kept.top);
+}
+
 void IdleWatch::Step() {
   if (!settings::IsIdle) {
     // The user is back: stop, and go home. The direction is kept for the next

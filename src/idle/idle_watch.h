@@ -7,16 +7,12 @@
 #include <functional>
 
 #include "idle/drift_rules.h"
+#include "idle/placement.h"
 #include "ui/timer.h"
 
 namespace kelbo {
 
 class Form;
-
-// A window's place in twips, as the toolkit reports it.
-struct WindowPlace {
-  float top, left;
-};
 
 class IdleWatch {
  public:
@@ -30,6 +26,10 @@ class IdleWatch {
   // Where the window goes back to; the start-up sets it where it placed the
   // window.
   void SetHome(WindowPlace home) { home_ = home; }
+  // The screen changed and home with it: a window at rest goes to the new
+  // home at once; a drifting one is kept on the screen and goes there when
+  // the user is back.
+  void MoveHome(WindowPlace home);
   WindowPlace Home() const { return home_; }
   Direction MoveDirection() const { return direction_; }
   void SetMoveDirection(Direction direction) { direction_ = direction; }

@@ -7,6 +7,7 @@
 #include "main_window/main_layout.h"
 #include "opacity/opacity_prompt.h"
 #include "resource_ids.h"
+#include "ui/images.h"
 #include "ui/screen.h"
 
 namespace kelbo {
@@ -23,11 +24,11 @@ FrmMain::~FrmMain() {
 void FrmMain::Load() {
   AddTimer(idle_.DriftTimer());
   AddTimer(tmr1);
+  AddTimer(tray_.RetryTimer());
   // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
   // and Space presses it.
-  CreateForm({L"KelboTimeMain", main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
-              WS_EX_CONTROLPARENT, main_layout::kBackColour, main_layout::kDesignedClient, true,
-              IDI_CUBE});
+  CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+              main_layout::kBackColour, main_layout::kDesignedClient, true, IDI_CUBE});
   BuildLayout();
   Form_Load();
 }
@@ -49,11 +50,12 @@ void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int las
 
 void FrmMain::BuildLayout() {
   using namespace main_layout;
+  const ImageDecoder pictures;  // one decoder for both, gone once they are made
   cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
                   [this] { cmdTran_Click(); });
 
   auto& imgMin = Own(std::make_unique<Picture>("imgMin", kImgMin));
-  imgMin.LoadJpegResource(IDR_MINIMIZE_JPG);
+  imgMin.LoadJpegResource(pictures, IDR_MINIMIZE_JPG);
   imgMin.OnClick([this] { imgMin_Click(); });
   AddTooltip(imgMin, L"Minimize To System Tray");
 
@@ -62,7 +64,7 @@ void FrmMain::BuildLayout() {
     Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(captionFont);
 
   auto& imgConfig = Own(std::make_unique<Picture>("imgConfig", kImgConfig));
-  imgConfig.LoadJpegResource(IDR_CONFIGURE_JPG);
+  imgConfig.LoadJpegResource(pictures, IDR_CONFIGURE_JPG);
   imgConfig.OnClick([this] { imgConfig_Click(); });
   AddTooltip(imgConfig, L"Configure Options");
 
@@ -86,8 +88,10 @@ void FrmMain::Form_Load() {
   tray_.Fill(hWnd(), IDI_CUBE, kAppTitle);
   MakeWindowRound(*this);
   SetWindowTransparency(hWnd(), settings::TransparencyLevel);
-  SetLeft(Screen::Width() - Width());
-  SetTop(Screen::Height() - Height() - kBottomGap);
+  const WindowPlace corner =
+      HomeCorner(Screen::Width(), Screen::Height(), Width(), Height(), kBottomGap);
+  SetLeft(corner.left);
+  SetTop(corner.top);
   idle_.SetHome({Top(), Left()});
   SetWindowTopmost(hWnd(), true);
   idle_.SetMoveDirection(kStartDirection);
@@ -115,7 +119,12 @@ void FrmMain::tmr2_Timer() {
 void FrmMain::imgMin_Click() {
   // Hide only when the icon is really there: a hidden disc without an icon
   // could never be fetched back.
-  if (tray_.Add()) SetVisible(false);
+  tray_.AddWithRetries([this](bool added) {
+    if (added)
+      SetVisible(false);
+    else
+      Env().ShowMessage("The notification area does not answer, so the clock stays on the screen.");
+  });
 }
 
 void FrmMain::imgConfig_Click() {
@@ -171,8 +180,38 @@ void FrmMain::OnTrayAction(TrayAction action) {
   }
 }
 
+UINT FrmMain::ShowRequestMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"KelboTime.ShowTheClock");
+  return message;
+}
+
+// The screen changed size or resolution: home is worked out again by the
+// start-up's rule, so that the clock is never left off the screen.
+void FrmMain::OnScreenChange() {
+  const float side = Width();
+  const WindowPlace corner =
+      HomeCorner(Screen::Width(), Screen::Height(), side, Height(), main_layout::kBottomGap);
+  // Rounded as the window system will hold it.
+  const float top = static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY());
+  const float left = static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX());
+  idle_.MoveHome({top, left});
+}
+
 bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
+  if (message == WM_DISPLAYCHANGE || message == WM_DPICHANGED ||
+      (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
+    OnScreenChange();
+    return false;  // the default handling runs as well
+  }
+  if (message == ShowRequestMessage()) {
+    // Another start of the program asks for the clock.
+    if (tray_.InTray())
+      mnuShow_Click();
+    else
+      Show();
+    return true;
+  }
   // The clock was set, or the machine woke up: show the time now and count
   // the seconds from there.
   if (message == WM_TIMECHANGE ||

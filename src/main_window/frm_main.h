@@ -20,6 +20,11 @@ class FrmMain : public Form {
   FrmMain();
   ~FrmMain() override;
 
+  static constexpr const wchar_t* kClassName = L"KelboTimeMain";
+  // Sent by a second start of the program: show the clock, out of the tray
+  // if it is there.
+  static UINT ShowRequestMessage();
+
   // Creates the window from its layout and runs Form_Load; the caller shows it.
   void Load();
 
@@ -55,6 +60,7 @@ class FrmMain : public Form {
                   COLORREF colour);
   void ShowConfig();
   void OnTrayAction(TrayAction action);
+  void OnScreenChange();
 
   ClockFace face_;
   IdleWatch idle_;

@@ -25,10 +25,11 @@ std::string AsciiOrReject(const std::wstring& text) {
 
 void AskForOpacity(HWND window) {
   try {
-    const std::wstring text =
-        Env().Prompt(L"Enter the Transparency Value (0-255)", L"Set Transparency").value_or(L"");
+    const std::optional<std::wstring> text =
+        Env().Prompt(L"Enter the Transparency Value (0-255)", L"Set Transparency");
+    if (!text) return;  // Cancel: the user asked for nothing
     // A bad entry throws before anything is stored.
-    std::int16_t level = TextToInteger16(AsciiOrReject(text));
+    std::int16_t level = TextToInteger16(AsciiOrReject(*text));
     if (level < 0) level = 0;
     if (level > 255) level = 255;
     settings::TransparencyLevel = level;

@@ -47,6 +47,26 @@ bool TrayIcon::Add() {
   return true;
 }
 
+void TrayIcon::AddWithRetries(std::function<void(bool)> done) {
+  if (retry_.Enabled()) return;
+  if (Add()) {
+    done(true);
+    return;
+  }
+  retriesLeft_ = 5;
+  retryDone_ = std::move(done);
+  retry_.SetEnabled(true);
+}
+
+void TrayIcon::Retry() {
+  const bool added = Add();
+  if (!added && --retriesLeft_ > 0) return;
+  retry_.SetEnabled(false);
+  // Last, as it may act on the owner window.
+  auto done = std::move(retryDone_);
+  done(added);
+}
+
 void TrayIcon::Remove() {
   Notify(NIM_DELETE);  // fails only when the icon is gone already
   inTray_ = false;

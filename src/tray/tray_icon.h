@@ -15,6 +15,7 @@
 #include "tray/tray_decode.h"
 #include "ui/handles.h"
 #include "ui/popup_menu.h"
+#include "ui/timer.h"
 
 namespace kelbo {
 
@@ -39,6 +40,13 @@ class TrayIcon {
 
   // Puts the icon into the tray; true when the shell took it.
   bool Add();
+  // Puts the icon into the tray, trying again every 400 ms for about two
+  // seconds while the shell refuses it (busy, or still starting). `done`
+  // learns whether it got there, at once or from the retry timer. A call
+  // while retrying is ignored.
+  void AddWithRetries(std::function<void(bool added)> done);
+  // The retry timer; the owner window runs it.
+  Timer& RetryTimer() { return retry_; }
   // Takes the icon away again.
   void Remove();
   // Whether the icon is meant to be in the tray: the truth it is re-added
@@ -59,12 +67,16 @@ class TrayIcon {
 
  private:
   bool Notify(DWORD operation);
+  void Retry();
 
   NOTIFYICONDATAA record_{};
   PopupMenu menu_{L"Show Kelbo Time", L"Configure", L"Exit"};
   UniqueIcon icon_;
   bool inTray_ = false;
   bool busy_ = false;
+  Timer retry_{400, false, [this] { Retry(); }};
+  int retriesLeft_ = 0;
+  std::function<void(bool)> retryDone_;
 };
 
 }  // namespace kelbo

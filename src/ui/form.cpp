@@ -116,6 +116,10 @@ void Form::Detach() {
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE || message == WM_DPICHANGED)
     Screen::Refresh();  // before any handler converts twips with the old figures
+  if (tooltip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+    MSG relayed{hwnd_, message, wParam, lParam, 0, {}};
+    ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
   LRESULT result = 0;
   if (OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
@@ -259,7 +263,10 @@ void Form::AddTooltip(const Control& control, const std::wstring& text) {
   }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_SUBCLASS;
+  // No TTF_SUBCLASS: a subclassed window pays a property lookup in the
+  // window system on every message it gets, the drift's moves included. The
+  // form relays its mouse messages itself.
+  tool.uFlags = 0;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(&control);
   tool.rect = control.PixelRect();
@@ -390,7 +397,9 @@ void Form::SetErrorHandler(std::function<void(const std::exception&)> handler) {
 }
 
 bool Form::PreTranslateMessage(MSG& message) {
-  if (!message.hwnd) return false;
+  // Dialog navigation is all keys; the timers' and the pointer's messages
+  // need not pay for the lookup.
+  if (!message.hwnd || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
   for (Form* form : LiveForms())
     if (form->hwnd_ == root && form->dialogKeys_) return ::IsDialogMessageW(root, &message);

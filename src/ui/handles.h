@@ -33,6 +33,12 @@ inline void DeleteDcHandle(HDC h) {
 inline void DestroyWindowHandle(HWND h) {
   ::DestroyWindow(h);
 }
+inline void FreeLibraryHandle(HMODULE h) {
+  ::FreeLibrary(h);
+}
+inline void CloseKernelHandle(HANDLE h) {
+  ::CloseHandle(h);
+}
 
 using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
@@ -43,6 +49,8 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDcHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
+using UniqueLibrary = UniqueHandle<HMODULE, FreeLibraryHandle>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 
 // Selects an object into a DC for a scope and puts the old one back, so that
 // the object is never deleted while still selected.

@@ -23,19 +23,30 @@ ComPtr<T> Take(T* raw) {
 
 }  // namespace
 
-UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height) {
-  if (width <= 0 || height <= 0) return nullptr;
+ImageDecoder::ImageDecoder()
+    : comStarted_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))),
+      library_(::LoadLibraryW(L"windowscodecs.dll")) {
+  using CreateFactory = HRESULT(WINAPI*)(UINT, IWICImagingFactory**);
+  const auto createFactory = reinterpret_cast<CreateFactory>(
+      reinterpret_cast<void*>(::GetProcAddress(library_.get(), "WICCreateImagingFactory_Proxy")));
+  if (createFactory && FAILED(createFactory(WINCODEC_SDK_VERSION, &factory_))) factory_ = nullptr;
+}
+
+// In this order: the factory, then the component's module, then COM.
+ImageDecoder::~ImageDecoder() {
+  if (factory_) factory_->Release();
+  library_.reset();
+  if (comStarted_) ::CoUninitialize();
+}
+
+UniqueBitmap ImageDecoder::Decode(int resourceId, int width, int height) const {
+  if (!factory_ || width <= 0 || height <= 0) return nullptr;
   HMODULE module = ::GetModuleHandleW(nullptr);
   HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
   if (!resource) return nullptr;
   auto* data = static_cast<BYTE*>(::LockResource(::LoadResource(module, resource)));
   const DWORD size = ::SizeofResource(module, resource);
-
-  IWICImagingFactory* rawFactory = nullptr;
-  if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(&rawFactory))))
-    return nullptr;
-  auto factory = Take(rawFactory);
+  IWICImagingFactory* factory = factory_;
 
   IWICStream* rawStream = nullptr;
   if (FAILED(factory->CreateStream(&rawStream))) return nullptr;

@@ -1,13 +1,35 @@
 // Pictures from the exe's resources, decoded by the system.
 #pragma once
 
+#include <memory>
+
 #include "ui/handles.h"
+
+struct IWICImagingFactory;
 
 namespace kelbo {
 
-// A JPEG (or any format the imaging component reads) stored as RCDATA,
-// scaled to width x height pixels, as a 32-bit top-down DIB section.
-UniqueBitmap LoadScaledImageResource(int resourceId, int width, int height);
+// The system's imaging component, for as long as this object lives. It is
+// loaded by hand and let go with this object: a clock that decodes two
+// small pictures at start-up should not carry a picture decoder for the
+// rest of its run, as COM would keep it.
+class ImageDecoder {
+ public:
+  ImageDecoder();
+  ~ImageDecoder();
+  ImageDecoder(const ImageDecoder&) = delete;
+  ImageDecoder& operator=(const ImageDecoder&) = delete;
+
+  // A JPEG (or any format the imaging component reads) stored as RCDATA,
+  // scaled to width x height pixels, as a 32-bit top-down DIB section; null
+  // when it cannot be read.
+  UniqueBitmap Decode(int resourceId, int width, int height) const;
+
+ private:
+  bool comStarted_;
+  UniqueLibrary library_;
+  IWICImagingFactory* factory_ = nullptr;
+};
 
 // The header of a 32-bit top-down DIB of width x height pixels.
 BITMAPINFO TopDownDibInfo(int width, int height);

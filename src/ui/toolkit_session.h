@@ -1,6 +1,6 @@
-// What the toolkit needs from the system before the first form: COM for the
-// picture decoder, and the common controls (slider, tooltips). One per
-// program, for its whole run.
+// What the toolkit needs from the system before the first form: the common
+// controls (slider, tooltips). One per program, for its whole run. (The
+// picture decoder starts COM for itself, only while it decodes.)
 #pragma once
 
 namespace kelbo {
@@ -8,12 +8,8 @@ namespace kelbo {
 class ToolkitSession {
  public:
   ToolkitSession();
-  ~ToolkitSession();
   ToolkitSession(const ToolkitSession&) = delete;
   ToolkitSession& operator=(const ToolkitSession&) = delete;
-
- private:
-  bool comStarted_;
 };
 
 }  // namespace kelbo

@@ -63,13 +63,21 @@ TEST_F(ConfigDialog, SliderPreviewsWithoutStoringAndSaveStores) {
   EXPECT_EQ(frm.frmConfig(), nullptr);
 }
 
-TEST_F(ConfigDialog, ClosingByTheTitleBarKeepsThePreviewButNotTheLevel) {
-  FrmConfig& dialog = Open();
-  Drag(dialog, 100);
-  CloseByTitleBar(dialog);
-  EXPECT_EQ(frm.frmConfig(), nullptr);
-  EXPECT_EQ(Alpha(frm.hWnd()), 100);
-  EXPECT_EQ(settings::TransparencyLevel, 225);
+TEST_F(ConfigDialog, ClosingWithoutSavingPutsTheStoredOpacityBack) {
+  const std::pair<const char*, void (*)(FrmConfig&)> closings[] = {
+      {"title bar", CloseByTitleBar}, {"Esc", [](FrmConfig& dialog) {
+                                         ::SendMessageW(dialog.hWnd(), WM_COMMAND, IDCANCEL, 0);
+                                         PumpMessages();
+                                       }}};
+  for (const auto& [how, close] : closings) {
+    FrmConfig& dialog = Open();
+    Drag(dialog, 100);
+    ASSERT_EQ(Alpha(frm.hWnd()), 100) << how;
+    close(dialog);
+    EXPECT_EQ(frm.frmConfig(), nullptr) << how;
+    EXPECT_EQ(Alpha(frm.hWnd()), 225) << how;
+    EXPECT_EQ(settings::TransparencyLevel, 225) << how;
+  }
   FrmConfig& again = Open();
   EXPECT_EQ(again.Sldr1().Position(), 225);
   EXPECT_EQ(again.lblVal().Text(), L"225");

@@ -96,5 +96,38 @@ TEST_F(IdleDrift, TheRealTimerDriftsAHiddenWindowToo) {
   EXPECT_LT(Corner().y, start.y);
 }
 
+// A screen change as the window system reports it. The screen itself keeps
+// its size here; what is tested is that the clock follows where home is.
+TEST_F(IdleDrift, AScreenChangeWhileDriftingKeepsTheDiscOnTheScreen) {
+  frm.MoveTo(Screen::Width() + 5000, Screen::Height() + 5000);  // as if the screen shrank
+  ::SendMessageW(frm.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  RECT r;
+  ::GetWindowRect(frm.hWnd(), &r);
+  EXPECT_LE(r.right, ::GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(r.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_TRUE(frm.Idle().DriftTimer().Enabled());  // and it drifts on from there
+}
+
+TEST(ScreenChange, AClockAtRestOrInTheTrayGoesToTheNewHome) {
+  for (bool inTray : {false, true}) {
+    FrmMain frm;
+    frm.Load();
+    frm.Show();
+    if (inTray) frm.imgMin_Click();
+    frm.MoveTo(0, 0);  // where an old, larger screen's home might have been
+    ::SendMessageW(frm.hWnd(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_FLOAT_EQ(frm.Left(), frm.Idle().Home().left) << inTray;
+    EXPECT_FLOAT_EQ(frm.Top(), frm.Idle().Home().top) << inTray;
+    RECT r;
+    ::GetWindowRect(frm.hWnd(), &r);
+    EXPECT_EQ(r.right, ::GetSystemMetrics(SM_CXSCREEN)) << inTray;
+    if (inTray) {
+      frm.mnuShow_Click();
+      ::GetWindowRect(frm.hWnd(), &r);
+      EXPECT_EQ(r.right, ::GetSystemMetrics(SM_CXSCREEN));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelbo::testing

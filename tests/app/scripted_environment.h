@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/environment.h"
+#include "app/system_environment.h"
 
 namespace kelbo::testing {
 
@@ -22,6 +23,8 @@ class ScriptedEnvironment : public Environment {
   // Answers to the prompt, in order; nothing is a Cancel.
   std::deque<std::optional<std::wstring>> answers;
   std::vector<std::pair<std::wstring, std::wstring>> prompts;
+  // The real prompt dialog instead of `answers`, for a test that types into it.
+  bool realPrompt = false;
 
   void SetIdleMilliseconds(std::uint32_t idle) { now = lastInput + idle; }
 
@@ -38,6 +41,7 @@ class ScriptedEnvironment : public Environment {
   std::optional<std::wstring> Prompt(const std::wstring& prompt,
                                      const std::wstring& title) override {
     prompts.emplace_back(prompt, title);
+    if (realPrompt) return SystemEnvironment().Prompt(prompt, title);
     if (answers.empty()) return std::nullopt;
     auto answer = answers.front();
     answers.pop_front();

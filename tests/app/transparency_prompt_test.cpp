@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_helpers.h"
+#include "resource_ids.h"
 #include "scripted_environment.h"
 #include "main_window/frm_main.h"
 #include "app/settings.h"
@@ -47,8 +48,7 @@ TEST_F(TransparencyPrompt, BadEntriesAreReportedAndChangeNothing) {
     std::optional<std::wstring> typed;
     const char* message;
   } cases[] = {
-      {L"", "Type mismatch Source : KelboTime"},
-      {std::nullopt, "Type mismatch Source : KelboTime"},  // Cancel
+      {L"", "Type mismatch Source : KelboTime"},  // OK on an empty field
       {L"abc", "Type mismatch Source : KelboTime"},
       {L"40000", "Overflow Source : KelboTime"},
   };
@@ -59,6 +59,58 @@ TEST_F(TransparencyPrompt, BadEntriesAreReportedAndChangeNothing) {
     EXPECT_EQ(Scripted().messages[0], c.message);
     EXPECT_EQ(settings::TransparencyLevel, 100);
     EXPECT_EQ(Alpha(frm.hWnd()), 100);
+  }
+}
+
+TEST_F(TransparencyPrompt, CancelChangesNothingAndSaysNothing) {
+  Enter(L"100");
+  Enter(std::nullopt);
+  EXPECT_TRUE(Scripted().messages.empty());
+  EXPECT_EQ(settings::TransparencyLevel, 100);
+  EXPECT_EQ(Alpha(frm.hWnd()), 100);
+}
+
+// Types `text` into the real prompt dialog once it is open, and presses OK.
+std::wstring typed;
+void CALLBACK TypeIntoPrompt(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = ::FindWindowW(nullptr, L"Set Transparency");
+  if (!dialog) return;  // not open yet: the timer comes again
+  ::KillTimer(nullptr, id);
+  ::SetDlgItemTextW(dialog, IDC_PROMPT_EDIT, typed.c_str());
+  ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(TransparencyPrompt, OnlyAsciiTextIsANumberInTheRealDialog) {
+  Scripted().realPrompt = true;
+  const struct {
+    const wchar_t* text;
+    int level;  // -1: a type mismatch
+  } cases[] = {
+      {L"128", 128},
+      {L" 12.5 ", 12},
+      {L"\u221E", -1},              // infinity, which an 8-bit read makes an 8
+      {L"-\u221E", -1},             // and a 0
+      {L"\uFF11\uFF12\uFF18", -1},  // full-width 128
+      {L"\u2081\u2082\u2088", -1},  // subscript 128
+      {L"128\u3000", -1},           // an ideographic space after it
+      {L"\u22125", -1},             // a minus sign
+      {L"\uFF0D5", -1},             // a full-width hyphen
+      {L"\uFF0E5", -1},             // a full-width full stop
+  };
+  for (const auto& c : cases) {
+    settings::TransparencyLevel = 77;
+    Scripted().messages.clear();
+    typed = c.text;
+    ::SetTimer(nullptr, 0, 50, TypeIntoPrompt);
+    frm.cmdTran().Click();
+    if (c.level < 0) {
+      ASSERT_EQ(Scripted().messages.size(), 1u) << static_cast<int>(c.text[0]);
+      EXPECT_EQ(Scripted().messages[0], "Type mismatch Source : KelboTime");
+      EXPECT_EQ(settings::TransparencyLevel, 77);
+    } else {
+      EXPECT_TRUE(Scripted().messages.empty());
+      EXPECT_EQ(settings::TransparencyLevel, c.level);
+    }
   }
 }
 

@@ -65,12 +65,31 @@ TEST_F(Tray, MinimizeAddsTheIconAndHides) {
   EXPECT_TRUE(frm.tmr1.Enabled());  // the clock goes on while hidden
 }
 
-TEST_F(Tray, AFailedAddKeepsTheDiscShown) {
+TEST_F(Tray, AnAddThatKeepsFailingKeepsTheDiscShownAndSaysSoOnce) {
   NOTIFYICONDATAA record = frm.Tray().Record();
-  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &record));  // taken already
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &record));  // taken already: every add fails
   frm.imgMin_Click();
+  frm.imgMin_Click();  // pressed again while it retries
+  EXPECT_TRUE(frm.Visible());
+  PumpFor(2600);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(frm.Tray().InTray());
+  ASSERT_EQ(Scripted().messages.size(), 1u);
+  EXPECT_NE(Scripted().messages[0].find("notification area"), std::string::npos);
+}
+
+TEST_F(Tray, AnAddThatSucceedsOnARetryPutsTheDiscAway) {
+  NOTIFYICONDATAA record = frm.Tray().Record();
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &record));
+  frm.imgMin_Click();
+  PumpFor(500);
+  EXPECT_TRUE(frm.Visible());
+  ::Shell_NotifyIconA(NIM_DELETE, &record);  // the shell is ready now
+  PumpFor(1000);
+  EXPECT_FALSE(frm.Visible());
+  EXPECT_TRUE(frm.Tray().InTray());
+  EXPECT_TRUE(IconExists());
+  EXPECT_TRUE(Scripted().messages.empty());
 }
 
 TEST_F(Tray, OnlyALeftPressShowsTheDisc) {
@@ -159,6 +178,17 @@ TEST_F(Tray, ANewTaskbarGetsTheIconAgainOnlyWhileInTheTray) {
   ::Shell_NotifyIconA(NIM_DELETE, &record);  // the shell restarted
   ::SendMessageW(frm.hWnd(), taskbarCreated, 0, 0);
   EXPECT_TRUE(IconExists());
+}
+
+TEST_F(Tray, ASecondStartsRequestShowsTheClockOutOfTheTray) {
+  frm.imgMin_Click();
+  ASSERT_TRUE(frm.Tray().InTray());
+  ::SendMessageW(frm.hWnd(), FrmMain::ShowRequestMessage(), 0, 0);
+  EXPECT_TRUE(frm.Visible());
+  EXPECT_FALSE(frm.Tray().InTray());
+  EXPECT_FALSE(IconExists());
+  ::SendMessageW(frm.hWnd(), FrmMain::ShowRequestMessage(), 0, 0);  // shown already
+  EXPECT_TRUE(frm.Visible());
 }
 
 TEST(TrayLifetime, AMainWindowGoneWhileInTheTrayTakesItsIconAlong) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <string>
@@ -164,18 +165,25 @@ TEST(TextToInteger16, RandomTextNeverYieldsAnythingElse) {
 }
 
 // The exact value of sign, digits, a fraction and an exponent, rounded half
-// to even, computed with whole numbers: the oracle for the fuzz below.
+// to even, worked out on the digit string: the oracle for the fuzz below.
+// What stands after the point is compared with "5" as text: "49..." is less,
+// "5" alone (trailing zeros dropped) is a half, "5...1" and "6..." are more.
 Outcome Exactly(bool negative, long long whole, const std::string& fraction, int exponent) {
-  __int128 mantissa = whole;
-  for (char c : fraction) mantissa = mantissa * 10 + (c - '0');
-  int scale = static_cast<int>(fraction.size()) - exponent;  // value = mantissa / 10^scale
-  for (; scale < 0; ++scale) mantissa *= 10;
-  __int128 divisor = 1;
-  for (int i = 0; i < scale; ++i) divisor *= 10;
-  __int128 quotient = mantissa / divisor;
-  const __int128 twice = 2 * (mantissa % divisor);
-  if (twice > divisor || (twice == divisor && quotient % 2 == 1)) ++quotient;
-  const __int128 value = negative ? -quotient : quotient;
+  const std::string wholeDigits = std::to_string(whole);
+  std::string digits = wholeDigits + fraction;
+  long long point = static_cast<long long>(wholeDigits.size()) + exponent;
+  if (point < 0) {
+    digits.insert(0, static_cast<std::size_t>(-point), '0');
+    point = 0;
+  }
+  if (point > static_cast<long long>(digits.size()))
+    digits.append(static_cast<std::size_t>(point) - digits.size(), '0');
+  const std::string before = digits.substr(0, static_cast<std::size_t>(point));
+  std::string after = digits.substr(static_cast<std::size_t>(point));
+  after.erase(std::min(after.size(), after.find_last_not_of('0') + 1));
+  long long quotient = before.empty() ? 0 : std::stoll(before);
+  if ((!after.empty() && after > "5") || (after == "5" && quotient % 2 == 1)) ++quotient;
+  const long long value = negative ? -quotient : quotient;
   if (value < -32768 || value > 32767) return {std::nullopt, kOverflow};
   return {static_cast<int>(value), 0};
 }

@@ -31,6 +31,17 @@ def main(exe):
         wait_until(lambda: not app.visible_windows("Configure Options"), "the dialog did not close")
         assert opacity(app.window) == 227
         print("dialog centred, opacity followed the slider to 227, saved and closed")
+
+        # Previewed, then closed with Esc: the stored 227 comes back.
+        app.click_control("imgConfig")
+        app.wait_for_window("Configure Options", timeout=10)
+        keys("Tab", "Left", "Left")
+        wait_until(lambda: opacity(app.window) == 225, "opacity did not follow to 225")
+        keys("Escape")
+        wait_until(lambda: not app.visible_windows("Configure Options"), "Esc left the dialog")
+        wait_until(lambda: opacity(app.window) == 227, "Esc kept the previewed %d" %
+                   opacity(app.window))
+        print("previewed 225, Esc: back at the stored 227")
     print("1 passed, 0 failed")
 
 

@@ -31,6 +31,9 @@ class Tray:
         self.app.click_control("imgMin")
         wait_until(lambda: not self.shown() and self.tray_visible(), "not put away in the tray")
 
+    def click_icon(self, button=1):
+        click(*self.icon(), button=button)
+
     def menu(self, at):
         """The open popup menu: a nameless window of the program with a corner
         at the point where the menu was asked for."""
@@ -75,7 +78,7 @@ def main(exe):
 
         tray.minimize()
         save_screenshot("tray_icon.png")
-        click(*tray.icon(), button=1)
+        tray.click_icon()
         wait_until(tray.shown, "a left press did not show the disc")
         wait_until(lambda: not tray.tray_visible(), "the icon stayed after a left press")
         assert app.geometry() == home

@@ -1,0 +1,60 @@
+// Prints how many GDI objects the process that owns a window of the given
+// class holds (Wine's process ids are not the system's): Wine does not
+// answer GetGuiResources, so the probe reads the process's own GDI handle
+// table, which its PEB points to, and counts the entries in use.
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// One entry of the GDI handle table as 32-bit Wine lays it out.
+#pragma pack(push, 1)
+struct HandleEntry {
+  unsigned long long object;
+  unsigned long owner;
+  unsigned short unique;
+  unsigned char type;
+  unsigned char flags;
+  unsigned long long userPointer;
+};
+#pragma pack(pop)
+static_assert(sizeof(HandleEntry) == 24);
+constexpr std::size_t kEntries = 0x10000;
+constexpr std::size_t kPebGdiTable = 0x94;  // PEB.GdiSharedHandleTable, 32-bit
+
+using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  HWND window = ::FindWindowA(argv[1], nullptr);
+  if (!window) return 1;
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return 1;
+  const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  void* table = nullptr;
+  std::vector<HandleEntry> entries(kEntries);
+  SIZE_T read = 0;
+  const bool ok =
+      query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+      ::ReadProcessMemory(
+          process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + kPebGdiTable,
+          &table, sizeof table, &read) &&
+      table &&
+      ::ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(HandleEntry),
+                          &read);
+  ::CloseHandle(process);
+  if (!ok) return 1;
+  int used = 0;
+  for (const HandleEntry& entry : entries) used += entry.type != 0;
+  std::printf("%d\n", used);
+  return 0;
+}

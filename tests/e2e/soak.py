@@ -1,0 +1,71 @@
+"""What a user does most, over and over: put the clock away into the tray and
+fetch it back, open and close the options, open and cancel the opacity
+prompt. After the first round every window has been made once; from then on
+neither the process's GDI objects nor its memory may grow."""
+
+import subprocess
+import sys
+import time
+
+from desktop import App, click, keys, run, search, wait_until
+from tray import TRAY, Tray
+
+ROUNDS = 40
+
+
+def gdi_objects(probe):
+    out = subprocess.run(["wine", probe, "KelboTimeMain"], capture_output=True, text=True)
+    assert out.returncode == 0, ("the GDI probe failed", out.returncode, out.stderr[-300:])
+    return int(out.stdout)
+
+
+def resident_kb(pid):
+    for line in open(f"/proc/{pid}/status"):
+        if line.startswith("VmRSS:"):
+            return int(line.split()[1])
+    raise AssertionError("no VmRSS")
+
+
+def one_round(app, tray):
+    tray.minimize()
+    tray.click_icon()
+    wait_until(tray.shown, "a left press did not show the disc")
+    wait_until(lambda: not search("--onlyvisible", "--name", TRAY), "the icon stayed")
+
+    app.click_control("imgConfig")
+    dialog = app.wait_for_window("Configure Options", timeout=10)
+    run("xdotool", "windowfocus", dialog)
+    keys("Escape")
+    wait_until(lambda: not app.visible_windows("Configure Options"), "the options stayed")
+
+    left, top, width, _ = app.geometry()
+    click(left + width // 2, top + 12)  # the disc's own background
+    keys("Tab", "space")
+    prompt = app.wait_for_window("Set Transparency", timeout=10)
+    run("xdotool", "windowfocus", prompt)
+    keys("Escape")
+    wait_until(lambda: not app.visible_windows("Set Transparency"), "the prompt stayed")
+
+
+def main(exe, probe):
+    with App(exe) as app:
+        app.wake()
+        tray = Tray(app)
+        one_round(app, tray)
+        time.sleep(1)  # let what the first round made settle
+        first = gdi_objects(probe), resident_kb(app.process.pid)
+        print("after the first round: %d GDI objects, %d KB resident" % first)
+        for _ in range(ROUNDS):
+            one_round(app, tray)
+        time.sleep(1)
+        last = gdi_objects(probe), resident_kb(app.process.pid)
+        print("after %d more rounds: %d GDI objects, %d KB resident" % (ROUNDS, *last))
+        assert last[0] <= first[0], ("GDI objects grew", first[0], last[0])
+        # A page or two of heap may move; a leak of a round's windows would
+        # be far more over this many rounds.
+        assert last[1] - first[1] <= 256, ("memory grew", first[1], last[1])
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
