@@ -12,11 +12,15 @@
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "resize") == 0) {
+    // One of the modes the display offers, as a display settings page picks.
+    const DWORD width = static_cast<DWORD>(std::atoi(argv[2]));
+    const DWORD height = static_cast<DWORD>(std::atoi(argv[3]));
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
-    mode.dmPelsWidth = static_cast<DWORD>(std::atoi(argv[2]));
-    mode.dmPelsHeight = static_cast<DWORD>(std::atoi(argv[3]));
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    bool found = false;
+    for (DWORD i = 0; !found && ::EnumDisplaySettingsW(nullptr, i, &mode); ++i)
+      found = mode.dmPelsWidth == width && mode.dmPelsHeight == height;
+    if (!found) return 3;
     const LONG result = ::ChangeDisplaySettingsW(&mode, 0);
     std::printf("%ld\n", result);
     return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -24,6 +25,11 @@ struct HandleEntry {
 static_assert(sizeof(HandleEntry) == 24);
 constexpr std::size_t kEntries = 0x10000;
 constexpr std::size_t kPebGdiTable = 0x94;  // PEB.GdiSharedHandleTable, 32-bit
+// Wine runs 32-bit programs under WoW64: the table is named only in the
+// 64-bit PEB, which lies a page below the 32-bit one, and is mapped low
+// enough for 32-bit code to read.
+constexpr std::size_t kPeb64Below = 0x1000;
+constexpr std::size_t kPeb64GdiTable = 0xF8;
 
 using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
 
@@ -40,17 +46,20 @@ int main(int argc, char** argv) {
   const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
       ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION basic{};
-  void* table = nullptr;
   std::vector<HandleEntry> entries(kEntries);
   SIZE_T read = 0;
-  const bool ok =
-      query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
-      ::ReadProcessMemory(
-          process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + kPebGdiTable,
-          &table, sizeof table, &read) &&
-      table &&
-      ::ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(HandleEntry),
-                          &read);
+  bool ok = query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0;
+  char* peb = static_cast<char*>(static_cast<void*>(basic.PebBaseAddress));
+  unsigned long table32 = 0;
+  unsigned long long table64 = 0;
+  ok = ok && ::ReadProcessMemory(process, peb + kPebGdiTable, &table32, sizeof table32, &read);
+  if (ok && table32 == 0)
+    ok = ::ReadProcessMemory(process, peb - kPeb64Below + kPeb64GdiTable, &table64, sizeof table64,
+                             &read);
+  const unsigned long long table = table32 ? table32 : table64;
+  ok = ok && table != 0 && table < 0x100000000ull &&
+       ::ReadProcessMemory(process, reinterpret_cast<void*>(static_cast<std::uintptr_t>(table)),
+                           entries.data(), entries.size() * sizeof(HandleEntry), &read);
   ::CloseHandle(process);
   if (!ok) return 1;
   int used = 0;

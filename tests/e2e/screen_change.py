@@ -1,36 +1,37 @@
 """The screen gets smaller under the running clock, as when a laptop leaves
-its dock: the clock, inside a Wine virtual desktop that a probe shrinks from
-1024x768 to 800x600, lies fully on the new screen at its new home; drifting
-when the screen shrinks, it stays on the screen and comes home to the new
+its dock. The clock runs in a Wine virtual desktop (a prefix of its own whose
+default desktop is virtual), which a probe shrinks from 1024x768 to 800x600
+with ChangeDisplaySettings: at rest, the clock moves to its new home on the
+new screen; drifting, it is kept on the new screen and comes home to the new
 corner when the user is back. Waits out the idle minute: slow."""
 
+import os
 import subprocess
 import sys
 import time
 
 from desktop import move_pointer, px, wait_until
 
-DESKTOP = "kt"
-
-
-def in_desktop(*command, size="1024x768"):
-    return subprocess.run(["wine", "explorer", f"/desktop={DESKTOP},{size}", *command],
-                          capture_output=True, text=True)
-
-
-def where(probe):
-    out = in_desktop(probe, "where")
-    assert out.returncode == 0, ("no clock in the desktop", out.returncode)
-    left, top, right, bottom, width, height, visible = map(int, out.stdout.split())
-    return (left, top, right, bottom), (width, height), bool(visible)
-
-
 LAST_INPUT = [0.0]
 
 
+def wine_env(exe):
+    prefix = os.path.join(os.path.dirname(os.path.abspath(exe)), "wine-desktop")
+    env = dict(os.environ, WINEPREFIX=prefix)
+    # Not captured: the first command starts Wine's server and services, which
+    # would keep a captured output open for as long as they run.
+    quiet = dict(env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    if not os.path.exists(os.path.join(prefix, "system.reg")):
+        subprocess.run(["wineboot", "-i"], **quiet)
+    for key, name, value in [(r"HKCU\Software\Wine\Explorer", "Desktop", "Default"),
+                             (r"HKCU\Software\Wine\Explorer\Desktops", "Default", "1024x768")]:
+        subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"], **quiet)
+    return env
+
+
 def wake():
-    """Real pointer input inside the virtual desktop."""
-    move_pointer(400 + int(time.time()) % 9, 300)
+    """Real pointer input inside the virtual desktop, which covers the display."""
+    move_pointer(300 + int(time.time()) % 9, 300)
     LAST_INPUT[0] = time.time()
 
 
@@ -40,37 +41,51 @@ def home_for(width, height):
 
 
 def main(exe, probe):
-    clock = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},1024x768", exe],
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    env = wine_env(exe)
+
+    def where():
+        out = subprocess.run(["wine", probe, "where"], env=env, capture_output=True, text=True)
+        assert out.returncode == 0, ("no clock in the desktop", out.returncode)
+        left, top, right, bottom, width, height, _ = map(int, out.stdout.split())
+        return (left, top, right, bottom), (width, height)
+
+    def resize(width, height):
+        out = subprocess.run(["wine", probe, "resize", str(width), str(height)], env=env,
+                             capture_output=True, text=True)
+        assert out.returncode == 0, ("no resize", out.returncode, out.stdout)
+        wait_until(lambda: where()[1] == (width, height), "the screen kept its size")
+
+    clock = subprocess.Popen(["wine", exe], env=env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
     try:
-        wait_until(lambda: in_desktop(probe, "where").returncode == 0, "no clock", timeout=30)
-        wake()  # input inside the desktop: the clock is at rest
-        wait_until(lambda: where(probe)[0] == home_for(1024, 768), "not at home", timeout=5)
+        wait_until(lambda: subprocess.run(["wine", probe, "where"], env=env,
+                                          capture_output=True).returncode == 0,
+                   "no clock", timeout=30)
+        wake()  # the clock is at rest
+        wait_until(lambda: where()[0] == home_for(1024, 768), "not at home", timeout=5)
 
-        assert in_desktop(probe, "resize", "800", "600").returncode == 0, "no resize"
-        wait_until(lambda: where(probe)[1] == (800, 600), "the screen did not shrink")
-        wait_until(lambda: where(probe)[0] == home_for(800, 600),
-                   "not at the new home: %s" % (where(probe),), timeout=5)
-        print("at rest: moved to the new home", where(probe)[0])
+        resize(800, 600)
+        wait_until(lambda: where()[0] == home_for(800, 600),
+                   "not at the new home: %s" % (where(),), timeout=5)
+        print("at rest: moved to the new home", where()[0])
 
-        # Drifting when the screen shrinks again.
-        assert in_desktop(probe, "resize", "1024", "768", size="800x600").returncode == 0
-        wait_until(lambda: where(probe)[0] == home_for(1024, 768), "not home on 1024x768")
+        resize(1024, 768)
+        wait_until(lambda: where()[0] == home_for(1024, 768), "not home on 1024x768")
         time.sleep(max(0, LAST_INPUT[0] + 62 - time.time()))
-        wait_until(lambda: where(probe)[0] != home_for(1024, 768), "not drifting", timeout=5)
-        assert in_desktop(probe, "resize", "800", "600").returncode == 0
-        wait_until(lambda: where(probe)[1] == (800, 600), "the screen did not shrink")
-        rect = where(probe)[0]
+        wait_until(lambda: where()[0] != home_for(1024, 768), "not drifting", timeout=5)
+        resize(800, 600)
+        rect = where()[0]
         assert rect[0] >= 0 and rect[1] >= 0 and rect[2] <= 800 and rect[3] <= 600, rect
         print("drifting: kept on the new screen", rect)
 
         wake()
-        wait_until(lambda: where(probe)[0] == home_for(800, 600), "not home after input",
-                   timeout=5)
+        wait_until(lambda: where()[0] == home_for(800, 600), "not home after input", timeout=5)
         print("back home on the new screen after input")
     finally:
         clock.kill()
         clock.wait()
+        subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
     print("1 passed, 0 failed")
 
 

@@ -10,7 +10,7 @@ import time
 from desktop import App, click, keys, run, search, wait_until
 from tray import TRAY, Tray
 
-ROUNDS = 40
+ROUNDS = 120
 
 
 def gdi_objects(probe):
@@ -55,8 +55,11 @@ def main(exe, probe):
         time.sleep(1)  # let what the first round made settle
         first = gdi_objects(probe), resident_kb(app.process.pid)
         print("after the first round: %d GDI objects, %d KB resident" % first)
-        for _ in range(ROUNDS):
+        for number in range(1, ROUNDS + 1):
             one_round(app, tray)
+            if number % 20 == 0:
+                print("round %d: %d GDI objects, %d KB resident" % (
+                    number, gdi_objects(probe), resident_kb(app.process.pid)), flush=True)
         time.sleep(1)
         last = gdi_objects(probe), resident_kb(app.process.pid)
         print("after %d more rounds: %d GDI objects, %d KB resident" % (ROUNDS, *last))
