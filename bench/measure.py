@@ -3,65 +3,22 @@ time and interleaved, and prints each figure with its ratio to the floor.
 Started by bench/run, which provides the display and the Wine prefix."""
 
 import argparse
-import ctypes
-import ctypes.util
 import os
 import statistics
 import subprocess
 import sys
 import time
 
+# The screen reader is the end-to-end tests' own.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from desktop import ScreenReader  # noqa: E402
+
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
-SIDE = 178
-
-
-# --- the screen, read straight from X: a capture in well under a millisecond
-class XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_uint8)),
-                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
-                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
-                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
-                ("bits_per_pixel", ctypes.c_int)]
-
-
-class Screen:
-    def __init__(self):
-        self.x = ctypes.CDLL(ctypes.util.find_library("X11"))
-        self.x.XOpenDisplay.restype = ctypes.c_void_p
-        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
-        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        self.x.XGetImage.restype = ctypes.POINTER(XImage)
-        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        self.x.XFree.argtypes = [ctypes.c_void_p]
-        self.display = self.x.XOpenDisplay(None)
-        self.root = self.x.XDefaultRootWindow(self.display)
-
-    def row(self, left, top, width):
-        """The (r, g, b) pixels of one row of the screen."""
-        image = self.x.XGetImage(self.display, self.root, left, top, width, 1, 0xFFFFFFFF, 2)
-        data = image.contents.data
-        pixels = [(data[i * 4 + 2], data[i * 4 + 1], data[i * 4]) for i in range(width)]
-        self.x.XFree(image.contents.data)
-        self.x.XFree(image)
-        return pixels
 
 
 def seconds_shown(screen, left, top):
     """The second the six lamps of the bottom row show, or None if unreadable."""
-    pixels = screen.row(left, top + 72 + 8, 6 * 24)
-    value = 0
-    for column in range(6):
-        r, g, b = pixels[column * 24 + 4 + 8]
-        if (r, g, b) == (128, 128, 255):
-            bit = 1
-        elif (r, g, b) == (128, 64, 64):
-            bit = 0
-        else:
-            return None
-        value = value * 2 + bit
-    return value
+    return screen.seconds_shown(left, top)
 
 
 # --- processes
@@ -237,5 +194,5 @@ def main():
 
 SCREEN = None
 if __name__ == "__main__":
-    SCREEN = Screen()
+    SCREEN = ScreenReader()
     main()
