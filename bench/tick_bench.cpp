@@ -9,7 +9,6 @@
 #include "app/environment.h"
 #include "main_window/frm_main.h"
 #include "ui/handles.h"
-#include "ui/toolkit_session.h"
 
 namespace {
 
@@ -38,7 +37,6 @@ double MicrosecondsPer(int rounds, F&& f) {
 
 int main() {
   using namespace kelbo;
-  ToolkitSession toolkit;
   BenchEnvironment environment;
   InstallEnvironment(environment);
 

@@ -4,15 +4,18 @@
 #include <exception>
 
 #include "app/environment.h"
+#include "app/error_report.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
 #include "ui/handles.h"
-#include "ui/toolkit_session.h"
 
 namespace {
 
-void ShowFatalError(const std::exception& error) {
-  ::MessageBoxA(nullptr, error.what(), kelbo::kAppTitle, MB_OK | MB_ICONERROR);
+// Through the program's one error report, as "what went wrong Source :
+// KelboTime".
+void ReportFatalError(const std::exception& error) {
+  constexpr int kInternalError = 51;
+  kelbo::ReportRunError(kelbo::RunError(kInternalError, error.what()));
 }
 
 // Asks the clock that is running already to show itself. It may still be
@@ -52,13 +55,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowRunningClock();
     return 0;
   }
-  kelbo::ToolkitSession toolkit;
   kelbo::SystemEnvironment environment;
   kelbo::InstallEnvironment(environment);
   // An error no handler expected: say what it was and end, rather than run
   // on in a state nobody planned for.
   kelbo::Form::SetErrorHandler([](const std::exception& error) {
-    ShowFatalError(error);
+    ReportFatalError(error);
     ::PostQuitMessage(1);
   });
   try {
@@ -69,7 +71,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     kelbo::Form::SetQuitWhenLastFormCloses(true);
     return RunMessageLoop();
   } catch (const std::exception& error) {
-    ShowFatalError(error);
+    ReportFatalError(error);
     return 1;
   }
 }

@@ -38,7 +38,12 @@ void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
 }
 
 bool TrayIcon::Notify(DWORD operation) {
-  return ::Shell_NotifyIconA(operation, &record_) != FALSE;
+  // The shell's library is loaded when the tray is first used, not at
+  // start-up, and kept from then on.
+  using NotifyIcon = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+  static const auto notify = reinterpret_cast<NotifyIcon>(reinterpret_cast<void*>(
+      ::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconA")));
+  return notify && notify(operation, &record_) != FALSE;
 }
 
 bool TrayIcon::Add() {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/common_controls.h"
 #include "ui/form.h"
 
 namespace kelbo {
@@ -31,6 +32,7 @@ void CheckBox::SetValue(int value) {
 
 void Slider::Create(Form& form, const ChildLayout& layout, Range range,
                     std::function<void()> onChange) {
+  EnsureCommonControls();
   hwnd_ = form.CreateChild(TRACKBAR_CLASSW, layout, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS);
   ::SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, range.minimum);
   ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);

@@ -1,11 +1,13 @@
 #include "ui/form.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
+#include "ui/common_controls.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 
@@ -103,6 +105,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 void Form::Detach() {
   hwnd_ = nullptr;
   tooltip_.reset();
+  tips_.clear();
   pressed_ = nullptr;
   focus_ = nullptr;
   for (Timer* timer : timers_) timer->Detach();
@@ -116,10 +119,9 @@ void Form::Detach() {
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE || message == WM_DPICHANGED)
     Screen::Refresh();  // before any handler converts twips with the old figures
-  if (tooltip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-    MSG relayed{hwnd_, message, wParam, lParam, 0, {}};
-    ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-  }
+  // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
+  if (!tips_.empty() && message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
+    RelayToTooltip(message, wParam, lParam);
   LRESULT result = 0;
   if (OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
@@ -255,23 +257,42 @@ void Form::AddTimer(Timer& timer) {
 }
 
 void Form::AddTooltip(const Control& control, const std::wstring& text) {
-  if (!tooltip_) {
-    tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                     ::GetModuleHandleW(nullptr), nullptr));
+  tips_.emplace_back(&control, text);
+}
+
+void Form::MakeTooltip() {
+  EnsureCommonControls();
+  tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr));
+  for (const auto& [control, text] : tips_) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    // No TTF_SUBCLASS: a subclassed window pays a property lookup in the
+    // window system on every message it gets, the drift's moves included.
+    // The form relays its mouse messages itself.
+    tool.uFlags = 0;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.rect = control->PixelRect();
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  // No TTF_SUBCLASS: a subclassed window pays a property lookup in the
-  // window system on every message it gets, the drift's moves included. The
-  // form relays its mouse messages itself.
-  tool.uFlags = 0;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(&control);
-  tool.rect = control.PixelRect();
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!tooltip_) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const bool overATip = std::any_of(tips_.begin(), tips_.end(), [&](const auto& tip) {
+      const RECT r = tip.first->PixelRect();
+      return ::PtInRect(&r, at) != FALSE;
+    });
+    if (!overATip) return;
+    MakeTooltip();
+  }
+  MSG relayed{hwnd_, message, wParam, lParam, 0, {}};
+  ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 HFONT Form::Font(const FontStyle& wanted) {

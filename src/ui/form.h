@@ -105,6 +105,8 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
+  void MakeTooltip();
   Control* ClickableAt(POINT pixel) const;
   void Detach();
   void MoveToPixels(int x, int y);
@@ -123,6 +125,9 @@ class Form {
   // Not owned by the form's window: an owned topmost popup keeps Wine from
   // putting its owner into the topmost band. Destroyed with the window.
   UniqueWindow tooltip_;
+  // Tips waiting for the tooltip, which is made when the pointer first comes
+  // over one of them.
+  std::vector<std::pair<const Control*, std::wstring>> tips_;
   Control* pressed_ = nullptr;
   HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
   int nextChildId_ = 100;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "scripted_environment.h"
-#include "ui/toolkit_session.h"
 
 namespace kelbo::testing {
 
@@ -20,7 +19,6 @@ class ResetEnvironment : public ::testing::EmptyTestEventListener {
 }  // namespace kelbo::testing
 
 int main(int argc, char** argv) {
-  kelbo::ToolkitSession toolkit;
   kelbo::InstallEnvironment(kelbo::testing::Scripted());
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new kelbo::testing::ResetEnvironment);

@@ -1,4 +1,7 @@
 // The main window after its start-up, checked on the real window.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -102,6 +105,32 @@ TEST_F(Startup, PreparesASmallTrayIconWithoutAddingIt) {
   ::DeleteObject(info.hbmMask);
   EXPECT_EQ(bitmap.bmWidth, ::GetSystemMetrics(SM_CXSMICON));
   EXPECT_STREQ(frm.Tray().Record().szTip, "Kelbo Time");
+}
+
+// The tooltip window of this thread, if a form has made one.
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM out) {
+  wchar_t name[32];
+  ::GetClassNameW(hwnd, name, 32);
+  if (::lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(out) = hwnd;
+  return TRUE;
+}
+HWND Tooltip() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAPicture) {
+  ASSERT_EQ(Tooltip(), nullptr);
+  const auto moveTo = [&](POINT at) {
+    ::SendMessageW(frm.hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  };
+  moveTo({89, 40});  // over the lamps
+  EXPECT_EQ(Tooltip(), nullptr);
+  const Control* gear = frm.FindControl("imgConfig");
+  ASSERT_NE(gear, nullptr);
+  moveTo(Centre(gear->PixelRect()));
+  EXPECT_NE(Tooltip(), nullptr);
 }
 
 TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
