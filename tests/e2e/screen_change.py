@@ -26,6 +26,12 @@ def wine_env(exe):
     for key, name, value in [(r"HKCU\Software\Wine\Explorer", "Desktop", "Default"),
                              (r"HKCU\Software\Wine\Explorer\Desktops", "Default", "1024x768")]:
         subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"], **quiet)
+    # The desktop is made when Wine's server starts: start it afresh, so that
+    # the one made before these settings (by wineboot) is not the one used.
+    subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+    subprocess.run(["wineserver", "-w"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
     return env
 
 
