@@ -88,8 +88,7 @@ void FrmMain::Form_Load() {
   tray_.Fill(hWnd(), IDI_CUBE, kAppTitle);
   MakeWindowRound(*this);
   SetWindowTransparency(hWnd(), settings::TransparencyLevel);
-  const WindowPlace corner =
-      HomeCorner(Screen::Width(), Screen::Height(), Width(), Height(), kBottomGap);
+  const WindowPlace corner = HomeOnThisScreen();
   SetLeft(corner.left);
   SetTop(corner.top);
   idle_.SetHome({Top(), Left()});
@@ -185,16 +184,19 @@ UINT FrmMain::ShowRequestMessage() {
   return message;
 }
 
+// The bottom-right corner of the screen as it is now, 500 twips up, in whole
+// pixels as the window system will hold it.
+WindowPlace FrmMain::HomeOnThisScreen() const {
+  const WindowPlace corner =
+      HomeCorner(Screen::Width(), Screen::Height(), Width(), Height(), main_layout::kBottomGap);
+  return {static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY()),
+          static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX())};
+}
+
 // The screen changed size or resolution: home is worked out again by the
 // start-up's rule, so that the clock is never left off the screen.
 void FrmMain::OnScreenChange() {
-  const float side = Width();
-  const WindowPlace corner =
-      HomeCorner(Screen::Width(), Screen::Height(), side, Height(), main_layout::kBottomGap);
-  // Rounded as the window system will hold it.
-  const float top = static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY());
-  const float left = static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX());
-  idle_.MoveHome({top, left});
+  idle_.MoveHome(HomeOnThisScreen());
 }
 
 bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -60,6 +60,7 @@ class FrmMain : public Form {
                   COLORREF colour);
   void ShowConfig();
   void OnTrayAction(TrayAction action);
+  WindowPlace HomeOnThisScreen() const;
   void OnScreenChange();
 
   ClockFace face_;

@@ -46,16 +46,15 @@ UniqueBitmap ImageDecoder::Decode(int resourceId, int width, int height) const {
   if (!resource) return nullptr;
   auto* data = static_cast<BYTE*>(::LockResource(::LoadResource(module, resource)));
   const DWORD size = ::SizeofResource(module, resource);
-  IWICImagingFactory* factory = factory_;
 
   IWICStream* rawStream = nullptr;
-  if (FAILED(factory->CreateStream(&rawStream))) return nullptr;
+  if (FAILED(factory_->CreateStream(&rawStream))) return nullptr;
   auto stream = Take(rawStream);
   if (FAILED(stream->InitializeFromMemory(data, size))) return nullptr;
 
   IWICBitmapDecoder* rawDecoder = nullptr;
-  if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnLoad,
-                                              &rawDecoder)))
+  if (FAILED(factory_->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnLoad,
+                                               &rawDecoder)))
     return nullptr;
   auto decoder = Take(rawDecoder);
   IWICBitmapFrameDecode* rawFrame = nullptr;
@@ -63,13 +62,13 @@ UniqueBitmap ImageDecoder::Decode(int resourceId, int width, int height) const {
   auto frame = Take(rawFrame);
 
   IWICBitmapScaler* rawScaler = nullptr;
-  if (FAILED(factory->CreateBitmapScaler(&rawScaler))) return nullptr;
+  if (FAILED(factory_->CreateBitmapScaler(&rawScaler))) return nullptr;
   auto scaler = Take(rawScaler);
   if (FAILED(scaler->Initialize(frame.get(), width, height, WICBitmapInterpolationModeFant)))
     return nullptr;
 
   IWICFormatConverter* rawConverter = nullptr;
-  if (FAILED(factory->CreateFormatConverter(&rawConverter))) return nullptr;
+  if (FAILED(factory_->CreateFormatConverter(&rawConverter))) return nullptr;
   auto converter = Take(rawConverter);
   if (FAILED(converter->Initialize(scaler.get(), GUID_WICPixelFormat32bppBGR,
                                    WICBitmapDitherTypeNone, nullptr, 0,
