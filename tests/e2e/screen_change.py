@@ -8,6 +8,7 @@ corner when the user is back. Waits out the idle minute: slow."""
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 from desktop import move_pointer, px, wait_until
@@ -49,24 +50,31 @@ def home_for(width, height):
 def main(exe, probe):
     env = wine_env(exe)
 
+    def run_probe(*args):
+        """The probe's exit code and output. The output goes through a file,
+        not a pipe: a Wine service that the probe happens to start would hold
+        a pipe open for as long as it runs."""
+        with tempfile.TemporaryFile(mode="w+") as out:
+            code = subprocess.run(["wine", probe, *args], env=env, stdout=out,
+                                  stderr=subprocess.DEVNULL, timeout=60).returncode
+            out.seek(0)
+            return code, out.read()
+
     def where():
-        out = subprocess.run(["wine", probe, "where"], env=env, capture_output=True, text=True)
-        assert out.returncode == 0, ("no clock in the desktop", out.returncode)
-        left, top, right, bottom, width, height, _ = map(int, out.stdout.split())
+        code, text = run_probe("where")
+        assert code == 0, ("no clock in the desktop", code)
+        left, top, right, bottom, width, height, _ = map(int, text.split())
         return (left, top, right, bottom), (width, height)
 
     def resize(width, height):
-        out = subprocess.run(["wine", probe, "resize", str(width), str(height)], env=env,
-                             capture_output=True, text=True)
-        assert out.returncode == 0, ("no resize", out.returncode, out.stdout)
+        code, text = run_probe("resize", str(width), str(height))
+        assert code == 0, ("no resize", code, text)
         wait_until(lambda: where()[1] == (width, height), "the screen kept its size")
 
     clock = subprocess.Popen(["wine", exe], env=env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
     try:
-        wait_until(lambda: subprocess.run(["wine", probe, "where"], env=env,
-                                          capture_output=True).returncode == 0,
-                   "no clock", timeout=30)
+        wait_until(lambda: run_probe("where")[0] == 0, "no clock", timeout=30)
         wake()  # the clock is at rest
         wait_until(lambda: where()[0] == home_for(1024, 768), "not at home", timeout=5)
 
