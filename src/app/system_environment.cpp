@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "resource_ids.h"
+#include "ui/common_controls.h"
 #include "ui/prompt_dialog.h"
 
 namespace kelbo {
@@ -40,6 +41,7 @@ std::uint32_t SystemEnvironment::TickCount() {
 }
 
 void SystemEnvironment::ShowMessage(const std::string& text) {
+  const CommonControls look;
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), kAppTitle, MB_OK);
 }
 

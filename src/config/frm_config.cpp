@@ -30,7 +30,7 @@ FrmConfig::~FrmConfig() {
 void FrmConfig::Load() {
   CreateForm({L"KelboTimeConfig", L"Configure Options",
               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-              ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE});
+              ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE, true});
   lbl1_.SetFont(Font(kTitleFont));
   lblVal_.SetFont(Font(kBoldFont));
   AddControl(lbl1_);

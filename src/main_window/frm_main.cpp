@@ -26,7 +26,8 @@ void FrmMain::Load() {
   AddTimer(tmr1);
   AddTimer(tray_.RetryTimer());
   // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
-  // and Space presses it.
+  // and Space presses it. Being out of sight, it is a classic button, and the
+  // clock starts without loading the common controls.
   CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
               main_layout::kBackColour, main_layout::kDesignedClient, true, IDI_CUBE});
   BuildLayout();

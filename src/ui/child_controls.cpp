@@ -32,7 +32,7 @@ void CheckBox::SetValue(int value) {
 
 void Slider::Create(Form& form, const ChildLayout& layout, Range range,
                     std::function<void()> onChange) {
-  EnsureCommonControls();
+  const CommonControls slider;  // a common control in any look
   hwnd_ = form.CreateChild(TRACKBAR_CLASSW, layout, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS);
   ::SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, range.minimum);
   ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -63,6 +64,7 @@ Form::~Form() {
 void Form::CreateForm(const FormOptions& options) {
   RegisterFormClass(options, &Form::WindowProc);
   dialogKeys_ = options.dialogKeys;
+  commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
   RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
          Screen::ToPixelsY(options.clientSize.height)};
@@ -261,7 +263,7 @@ void Form::AddTooltip(const Control& control, const std::wstring& text) {
 }
 
 void Form::MakeTooltip() {
-  EnsureCommonControls();
+  const CommonControls tooltips;
   tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -309,6 +311,8 @@ HFONT Form::Font(const FontStyle& wanted) {
 
 HWND Form::CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style) {
   const RECT r = ToPixels(layout.box);
+  std::optional<CommonControls> look;
+  if (commonControls_) look.emplace();
   HWND child = ::CreateWindowExW(0, windowClass, layout.text.c_str(),
                                  WS_CHILD | WS_VISIBLE | (layout.tabStop ? WS_TABSTOP : 0) | style,
                                  r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,

@@ -26,6 +26,9 @@ struct FormOptions {
   TwipsSize clientSize;  // as designed; start-up code may resize
   bool dialogKeys;       // Tab, arrows, Enter and Esc move between child controls
   int iconResource;      // the title bar's and task switcher's icon; 0 for none
+  // Child controls in the common controls' current look. Off, they are the
+  // window system's classic ones, which cost nothing to load.
+  bool commonControls = false;
 };
 
 class Form {
@@ -115,6 +118,7 @@ class Form {
 
   HWND hwnd_ = nullptr;
   bool dialogKeys_ = false;
+  bool commonControls_ = false;
   COLORREF backColor_ = 0;
   UniqueBrush backBrush_;  // for child controls drawn on the form's colour
   std::vector<Control*> controls_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/common_controls.h"
+
 namespace kelbo {
 
 namespace {
@@ -58,6 +60,7 @@ std::optional<std::wstring> ShowPromptDialog(const PromptTemplate& layout,
                                              const std::wstring& prompt,
                                              const std::wstring& title) {
   PromptState state{&layout, &prompt, &title, {}};
+  const CommonControls look;
   ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(layout.dialog),
                     ::GetActiveWindow(), PromptProc, reinterpret_cast<LPARAM>(&state));
   return state.answer;

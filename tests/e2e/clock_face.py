@@ -52,6 +52,11 @@ def main(exe):
         assert shown in expected, (shown, sorted(expected))
         print("face shows %02d:%02d:%02d" % shown)
 
+        # At rest the clock has not loaded the common controls: its one
+        # windowed control is out of sight, and no tip has been asked for.
+        with open(f"/proc/{app.process.pid}/maps") as maps:
+            assert "comctl32" not in maps.read().lower(), "common controls loaded at start-up"
+
         # The exit picture ends the program.
         app.click_control("imgExit")
         assert app.exited(), "the exit picture did not end the program"
