@@ -70,7 +70,7 @@ void Label::Paint(HDC dc) const {
 
 void Picture::LoadJpegResource(const ImageDecoder& decoder, int resourceId) {
   const RECT r = PixelRect();
-  bitmap_ = decoder.Decode(resourceId, r.right - r.left, r.bottom - r.top);
+  bitmap_ = decoder.DecodeJpeg(resourceId, r.right - r.left, r.bottom - r.top);
 }
 
 void Picture::LoadIconResource(int resourceId) {

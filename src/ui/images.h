@@ -5,6 +5,7 @@
 
 #include "ui/handles.h"
 
+struct IClassFactory;
 struct IWICImagingFactory;
 
 namespace kelbo {
@@ -20,15 +21,15 @@ class ImageDecoder {
   ImageDecoder(const ImageDecoder&) = delete;
   ImageDecoder& operator=(const ImageDecoder&) = delete;
 
-  // A JPEG (or any format the imaging component reads) stored as RCDATA,
-  // scaled to width x height pixels, as a 32-bit top-down DIB section; null
-  // when it cannot be read.
-  UniqueBitmap Decode(int resourceId, int width, int height) const;
+  // A JPEG stored as RCDATA, scaled to width x height pixels, as a 32-bit
+  // top-down DIB section; null when it cannot be read.
+  UniqueBitmap DecodeJpeg(int resourceId, int width, int height) const;
 
  private:
   bool comStarted_;
   UniqueLibrary library_;
   IWICImagingFactory* factory_ = nullptr;
+  IClassFactory* jpegDecoders_ = nullptr;
 };
 
 // The header of a 32-bit top-down DIB of width x height pixels.

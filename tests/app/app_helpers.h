@@ -17,17 +17,31 @@ inline void PumpMessages() {
   }
 }
 
-// The colour of a client pixel as the form paints it, rendered into a memory
-// DC, so that it does not depend on what covers the window on screen.
+// The client area as the form paints it, rendered into a memory DC, so that
+// it does not depend on what covers the window on screen.
+class Rendering {
+ public:
+  explicit Rendering(const Form& form) {
+    RECT client;
+    ::GetClientRect(form.hWnd(), &client);
+    WindowDc screen(nullptr);
+    memory_.reset(::CreateCompatibleDC(screen.dc()));
+    bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
+    ScopedSelect select(memory_.get(), bitmap_.get());
+    form.PaintClient(memory_.get(), client);
+  }
+  COLORREF Pixel(POINT at) const {
+    ScopedSelect select(memory_.get(), bitmap_.get());
+    return ::GetPixel(memory_.get(), at.x, at.y);
+  }
+
+ private:
+  UniqueMemoryDc memory_;
+  UniqueBitmap bitmap_;
+};
+
 inline COLORREF RenderedPixel(const Form& form, POINT at) {
-  RECT client;
-  ::GetClientRect(form.hWnd(), &client);
-  WindowDc screen(nullptr);
-  UniqueMemoryDc memory(::CreateCompatibleDC(screen.dc()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
-  ScopedSelect select(memory.get(), bitmap.get());
-  form.PaintClient(memory.get(), client);
-  return ::GetPixel(memory.get(), at.x, at.y);
+  return Rendering(form).Pixel(at);
 }
 
 // Handles this thread's messages, timers included, for a while.

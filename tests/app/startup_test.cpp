@@ -133,6 +133,22 @@ TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAPicture) {
   EXPECT_NE(Tooltip(), nullptr);
 }
 
+// Each picture button shows its picture over most of its box, not the disc's
+// own colour: a picture that failed to decode would leave the box bare.
+TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
+  const Rendering face(frm);
+  for (const char* name : {"imgMin", "imgConfig", "imgExit"}) {
+    const Control* picture = frm.FindControl(name);
+    ASSERT_NE(picture, nullptr) << name;
+    const RECT box = picture->PixelRect();
+    int covered = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+      for (int x = box.left; x < box.right; ++x) covered += face.Pixel({x, y}) != frm.BackColor();
+    const int area = (box.right - box.left) * (box.bottom - box.top);
+    EXPECT_GT(covered * 3, area) << name;
+  }
+}
+
 TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
   const RECT r = Rect();
   RECT button;
