@@ -21,7 +21,17 @@ FrmMain::~FrmMain() {
   Unload();
 }
 
+namespace {
+SIZE PixelSize(const TwipsRect& box) {
+  const RECT r = ToPixels(box);
+  return {r.right - r.left, r.bottom - r.top};
+}
+}  // namespace
+
 void FrmMain::Load() {
+  // The two JPEGs decode while the window is made.
+  BackgroundDecoding pictures({{IDR_MINIMIZE_JPG, PixelSize(main_layout::kImgMin)},
+                               {IDR_CONFIGURE_JPG, PixelSize(main_layout::kImgConfig)}});
   AddTimer(idle_.DriftTimer());
   AddTimer(tmr1);
   AddTimer(tray_.RetryTimer());
@@ -30,7 +40,7 @@ void FrmMain::Load() {
   // clock starts without loading the common controls.
   CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
               main_layout::kBackColour, main_layout::kDesignedClient, true, IDI_CUBE});
-  BuildLayout();
+  BuildLayout(pictures);
   Form_Load();
 }
 
@@ -49,9 +59,8 @@ void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int las
     AddControl(face_.MakeLamp(row, k, main_layout::LampBox(top, k), colour));
 }
 
-void FrmMain::BuildLayout() {
+void FrmMain::BuildLayout(BackgroundDecoding& pictures) {
   using namespace main_layout;
-  const ImageDecoder pictures;  // one decoder for both, gone once they are made
   cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
                   [this] { cmdTran_Click(); });
 

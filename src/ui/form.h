@@ -108,6 +108,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  void SetLateIcon();
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void MakeTooltip();
   Control* ClickableAt(POINT pixel) const;
@@ -135,6 +136,7 @@ class Form {
   Control* pressed_ = nullptr;
   HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
   int nextChildId_ = 100;
+  int lateIcon_ = 0;  // the icon resource still to hand over after the first paint
 };
 
 }  // namespace kelbo

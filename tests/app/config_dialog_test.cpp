@@ -46,6 +46,7 @@ TEST_F(ConfigDialog, OpensWithTheCurrentSettings) {
   wchar_t caption[64];
   ::GetWindowTextW(dialog.hWnd(), caption, 64);
   EXPECT_STREQ(caption, L"Configure Options");
+  EXPECT_NE(::GetClassLongPtrW(dialog.hWnd(), GCLP_HICONSM), 0) << "no icon in the title bar";
   EXPECT_EQ(::GetFocus(), dialog.cmdSave().hWnd());
   EXPECT_EQ(::GetWindow(dialog.hWnd(), GW_OWNER), nullptr);
 }

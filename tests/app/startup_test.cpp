@@ -149,6 +149,16 @@ TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
   }
 }
 
+// Without a title bar, the icon is only for the task switcher: it comes once
+// the disc has been painted.
+TEST_F(Startup, TheTaskSwitcherGetsTheIconOnceTheDiscIsPainted) {
+  frm.Show();
+  ::UpdateWindow(frm.hWnd());
+  PumpMessages();
+  for (const WPARAM which : {ICON_BIG, ICON_SMALL})
+    EXPECT_NE(::SendMessageW(frm.hWnd(), WM_GETICON, which, 0), 0) << which;
+}
+
 TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
   const RECT r = Rect();
   RECT button;
