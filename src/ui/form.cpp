@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "ui/common_controls.h"
 #include "ui/screen.h"
@@ -36,9 +37,9 @@ HICON SharedIcon(HINSTANCE instance, int resource, int sizeMetric) {
       ::LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_SHARED));
 }
 
-// Posted to a form after its first paint, to hand over its icon then.
-UINT LateIconMessage() {
-  static const UINT message = ::RegisterWindowMessageW(L"KelboForm.LateIcon");
+// Posted to a form after a paint, to run the work that waited for it.
+UINT AfterPaintMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"KelboForm.AfterFirstPaint");
   return message;
 }
 
@@ -74,7 +75,8 @@ void Form::CreateForm(const FormOptions& options) {
   // costs about as much as making the window.
   const bool titleBar = (options.style & WS_CAPTION) == WS_CAPTION;
   RegisterFormClass(options, titleBar ? options.iconResource : 0, &Form::WindowProc);
-  lateIcon_ = titleBar ? 0 : options.iconResource;
+  if (!titleBar && options.iconResource)
+    AfterFirstPaint([this, icon = options.iconResource] { SetIcon(icon); });
   dialogKeys_ = options.dialogKeys;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
@@ -116,14 +118,16 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void Form::SetLateIcon() {
-  if (!lateIcon_) return;
+void Form::AfterFirstPaint(std::function<void()> job) {
+  afterFirstPaint_.push_back(std::move(job));
+}
+
+void Form::SetIcon(int resource) {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(SharedIcon(instance, lateIcon_, SM_CXICON)));
+                 reinterpret_cast<LPARAM>(SharedIcon(instance, resource, SM_CXICON)));
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(SharedIcon(instance, lateIcon_, SM_CXSMICON)));
-  lateIcon_ = 0;
+                 reinterpret_cast<LPARAM>(SharedIcon(instance, resource, SM_CXSMICON)));
 }
 
 void Form::Detach() {
@@ -135,6 +139,7 @@ void Form::Detach() {
   for (Timer* timer : timers_) timer->Detach();
   commandHandlers_.clear();
   scrollHandlers_.clear();
+  afterFirstPaint_.clear();
   auto& forms = LiveForms();
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   if (forms.empty() && quitWhenLastFormCloses) ::PostQuitMessage(0);
@@ -146,8 +151,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
   if (!tips_.empty() && message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
     RelayToTooltip(message, wParam, lParam);
-  if (message == LateIconMessage()) {
-    SetLateIcon();
+  if (message == AfterPaintMessage()) {
+    for (const auto& job : std::exchange(afterFirstPaint_, {})) job();
     return 0;
   }
   LRESULT result = 0;
@@ -157,7 +162,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // WM_PAINT covers everything
     case WM_PAINT:
       OnPaint();
-      if (lateIcon_) ::PostMessageW(hwnd_, LateIconMessage(), 0, 0);
+      if (!afterFirstPaint_.empty()) ::PostMessageW(hwnd_, AfterPaintMessage(), 0, 0);
       return 0;
     case WM_PRINTCLIENT: {
       RECT client;

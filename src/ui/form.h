@@ -91,6 +91,9 @@ class Form {
   void AddTimer(Timer& timer);
   void AddTooltip(const Control& control, const std::wstring& text);
   HFONT Font(const FontStyle& wanted);
+  // Work the first sight of the window need not wait for, run once it has
+  // been painted.
+  void AfterFirstPaint(std::function<void()> job);
 
  protected:
   Form() = default;
@@ -108,7 +111,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
-  void SetLateIcon();
+  void SetIcon(int resource);
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void MakeTooltip();
   Control* ClickableAt(POINT pixel) const;
@@ -136,7 +139,7 @@ class Form {
   Control* pressed_ = nullptr;
   HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
   int nextChildId_ = 100;
-  int lateIcon_ = 0;  // the icon resource still to hand over after the first paint
+  std::vector<std::function<void()>> afterFirstPaint_;
 };
 
 }  // namespace kelbo
