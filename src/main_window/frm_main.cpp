@@ -21,7 +21,17 @@ FrmMain::~FrmMain() {
   Unload();
 }
 
+namespace {
+SIZE PixelSize(const TwipsRect& box) {
+  const RECT r = ToPixels(box);
+  return {r.right - r.left, r.bottom - r.top};
+}
+}  // namespace
+
 void FrmMain::Load() {
+  // The two JPEGs decode while the window is made.
+  BackgroundDecoding pictures({{IDR_MINIMIZE_JPG, PixelSize(main_layout::kImgMin)},
+                               {IDR_CONFIGURE_JPG, PixelSize(main_layout::kImgConfig)}});
   AddTimer(idle_.DriftTimer());
   AddTimer(tmr1);
   AddTimer(tray_.RetryTimer());
@@ -30,7 +40,7 @@ void FrmMain::Load() {
   // clock starts without loading the common controls.
   CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
               main_layout::kBackColour, main_layout::kDesignedClient, true, IDI_CUBE});
-  BuildLayout();
+  BuildLayout(pictures);
   Form_Load();
 }
 
@@ -49,12 +59,13 @@ void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int las
     AddControl(face_.MakeLamp(row, k, main_layout::LampBox(top, k), colour));
 }
 
-void FrmMain::BuildLayout() {
+void FrmMain::BuildLayout(BackgroundDecoding& pictures) {
   using namespace main_layout;
   cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
                   [this] { cmdTran_Click(); });
 
   auto& imgMin = Own(std::make_unique<Picture>("imgMin", kImgMin));
+  imgMin.LoadJpegResource(pictures, IDR_MINIMIZE_JPG);
   imgMin.OnClick([this] { imgMin_Click(); });
   AddTooltip(imgMin, L"Minimize To System Tray");
 
@@ -63,6 +74,7 @@ void FrmMain::BuildLayout() {
     Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(captionFont);
 
   auto& imgConfig = Own(std::make_unique<Picture>("imgConfig", kImgConfig));
+  imgConfig.LoadJpegResource(pictures, IDR_CONFIGURE_JPG);
   imgConfig.OnClick([this] { imgConfig_Click(); });
   AddTooltip(imgConfig, L"Configure Options");
 
@@ -75,16 +87,6 @@ void FrmMain::BuildLayout() {
   AddFaceRow(ClockFace::Row::Minute, kMinuteTop, 6, 1, kLitColour);
   Own(std::make_unique<Picture>("Img1", kImg1)).LoadIconResource(IDI_CUBE);
   AddFaceRow(ClockFace::Row::Hour, kHourTop, 6, 2, kLitColour);
-
-  // Decoding the two JPEGs loads the system's imaging component; the disc
-  // shows its lamps first and the pictures a few milliseconds later.
-  AfterFirstPaint([this, &imgMin, &imgConfig] {
-    const ImageDecoder pictures;  // one decoder for both, gone once they are made
-    imgMin.LoadJpegResource(pictures, IDR_MINIMIZE_JPG);
-    imgConfig.LoadJpegResource(pictures, IDR_CONFIGURE_JPG);
-    Invalidate(imgMin.PixelRect());
-    Invalidate(imgConfig.PixelRect());
-  });
 }
 
 void FrmMain::Form_Load() {

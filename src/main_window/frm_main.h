@@ -12,6 +12,7 @@
 #include "tray/tray_icon.h"
 #include "ui/child_controls.h"
 #include "ui/form.h"
+#include "ui/images.h"
 
 namespace kelbo {
 
@@ -53,7 +54,7 @@ class FrmMain : public Form {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  void BuildLayout();
+  void BuildLayout(BackgroundDecoding& pictures);
   template <typename T>
   T& Own(std::unique_ptr<T> control);
   void AddFaceRow(ClockFace::Row row, int top, int firstPosition, int lastPosition,

@@ -68,9 +68,9 @@ void Label::Paint(HDC dc) const {
               align | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
 }
 
-void Picture::LoadJpegResource(const ImageDecoder& decoder, int resourceId) {
+void Picture::LoadJpegResource(BackgroundDecoding& pictures, int resourceId) {
   const RECT r = PixelRect();
-  bitmap_ = decoder.DecodeJpeg(resourceId, r.right - r.left, r.bottom - r.top);
+  bitmap_ = pictures.Take(resourceId, {r.right - r.left, r.bottom - r.top});
 }
 
 void Picture::LoadIconResource(int resourceId) {

@@ -16,7 +16,7 @@
 namespace kelbo {
 
 class Form;
-class ImageDecoder;
+class BackgroundDecoding;
 
 struct TwipsRect {
   int left, top, width, height;
@@ -104,7 +104,7 @@ class Label : public Control {
 class Picture : public Control {
  public:
   Picture(std::string name, TwipsRect box) : Control(std::move(name), box) {}
-  void LoadJpegResource(const ImageDecoder& decoder, int resourceId);
+  void LoadJpegResource(BackgroundDecoding& pictures, int resourceId);
   void LoadIconResource(int resourceId);
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void Paint(HDC dc) const override;

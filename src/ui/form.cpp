@@ -7,7 +7,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 #include "ui/common_controls.h"
 #include "ui/screen.h"
@@ -37,9 +36,9 @@ HICON SharedIcon(HINSTANCE instance, int resource, int sizeMetric) {
       ::LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_SHARED));
 }
 
-// Posted to a form after a paint, to run the work that waited for it.
-UINT AfterPaintMessage() {
-  static const UINT message = ::RegisterWindowMessageW(L"KelboForm.AfterFirstPaint");
+// Posted to a form after its first paint, to hand over its icon then.
+UINT LateIconMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"KelboForm.LateIcon");
   return message;
 }
 
@@ -75,8 +74,7 @@ void Form::CreateForm(const FormOptions& options) {
   // costs about as much as making the window.
   const bool titleBar = (options.style & WS_CAPTION) == WS_CAPTION;
   RegisterFormClass(options, titleBar ? options.iconResource : 0, &Form::WindowProc);
-  if (!titleBar && options.iconResource)
-    AfterFirstPaint([this, icon = options.iconResource] { SetIcon(icon); });
+  lateIcon_ = titleBar ? 0 : options.iconResource;
   dialogKeys_ = options.dialogKeys;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
@@ -118,16 +116,14 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void Form::AfterFirstPaint(std::function<void()> job) {
-  afterFirstPaint_.push_back(std::move(job));
-}
-
-void Form::SetIcon(int resource) {
+void Form::SetLateIcon() {
+  if (!lateIcon_) return;
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(SharedIcon(instance, resource, SM_CXICON)));
+                 reinterpret_cast<LPARAM>(SharedIcon(instance, lateIcon_, SM_CXICON)));
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(SharedIcon(instance, resource, SM_CXSMICON)));
+                 reinterpret_cast<LPARAM>(SharedIcon(instance, lateIcon_, SM_CXSMICON)));
+  lateIcon_ = 0;
 }
 
 void Form::Detach() {
@@ -139,7 +135,6 @@ void Form::Detach() {
   for (Timer* timer : timers_) timer->Detach();
   commandHandlers_.clear();
   scrollHandlers_.clear();
-  afterFirstPaint_.clear();
   auto& forms = LiveForms();
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   if (forms.empty() && quitWhenLastFormCloses) ::PostQuitMessage(0);
@@ -151,8 +146,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
   if (!tips_.empty() && message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
     RelayToTooltip(message, wParam, lParam);
-  if (message == AfterPaintMessage()) {
-    for (const auto& job : std::exchange(afterFirstPaint_, {})) job();
+  if (message == LateIconMessage()) {
+    SetLateIcon();
     return 0;
   }
   LRESULT result = 0;
@@ -162,7 +157,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // WM_PAINT covers everything
     case WM_PAINT:
       OnPaint();
-      if (!afterFirstPaint_.empty()) ::PostMessageW(hwnd_, AfterPaintMessage(), 0, 0);
+      if (lateIcon_) ::PostMessageW(hwnd_, LateIconMessage(), 0, 0);
       return 0;
     case WM_PRINTCLIENT: {
       RECT client;

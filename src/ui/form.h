@@ -91,9 +91,6 @@ class Form {
   void AddTimer(Timer& timer);
   void AddTooltip(const Control& control, const std::wstring& text);
   HFONT Font(const FontStyle& wanted);
-  // Work the first sight of the window need not wait for, run once it has
-  // been painted.
-  void AfterFirstPaint(std::function<void()> job);
 
  protected:
   Form() = default;
@@ -111,7 +108,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
-  void SetIcon(int resource);
+  void SetLateIcon();
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void MakeTooltip();
   Control* ClickableAt(POINT pixel) const;
@@ -139,7 +136,7 @@ class Form {
   Control* pressed_ = nullptr;
   HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
   int nextChildId_ = 100;
-  std::vector<std::function<void()>> afterFirstPaint_;
+  int lateIcon_ = 0;  // the icon resource still to hand over after the first paint
 };
 
 }  // namespace kelbo

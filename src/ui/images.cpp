@@ -23,9 +23,17 @@ ComPtr<T> Take(T* raw) {
 
 }  // namespace
 
-ImageDecoder::ImageDecoder()
-    : comStarted_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))),
-      library_(::LoadLibraryW(L"windowscodecs.dll")) {
+// COM is loaded by hand too, so that a start-up that has not reached its
+// pictures yet has not paid for it.
+ImageDecoder::ImageDecoder() : com_(::LoadLibraryW(L"ole32.dll")) {
+  using Initialize = HRESULT(WINAPI*)(void*, DWORD);
+  const auto initialize = reinterpret_cast<Initialize>(
+      reinterpret_cast<void*>(::GetProcAddress(com_.get(), "CoInitializeEx")));
+  uninitialize_ = reinterpret_cast<void(WINAPI*)()>(
+      reinterpret_cast<void*>(::GetProcAddress(com_.get(), "CoUninitialize")));
+  comStarted_ = initialize && uninitialize_ &&
+                SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+  library_.reset(::LoadLibraryW(L"windowscodecs.dll"));
   using CreateFactory = HRESULT(WINAPI*)(UINT, IWICImagingFactory**);
   const auto createFactory = reinterpret_cast<CreateFactory>(
       reinterpret_cast<void*>(::GetProcAddress(library_.get(), "WICCreateImagingFactory_Proxy")));
@@ -46,7 +54,7 @@ ImageDecoder::~ImageDecoder() {
   if (jpegDecoders_) jpegDecoders_->Release();
   if (factory_) factory_->Release();
   library_.reset();
-  if (comStarted_) ::CoUninitialize();
+  if (comStarted_) uninitialize_();
 }
 
 UniqueBitmap ImageDecoder::DecodeJpeg(int resourceId, int width, int height) const {
@@ -95,6 +103,44 @@ UniqueBitmap ImageDecoder::DecodeJpeg(int resourceId, int width, int height) con
                                    static_cast<BYTE*>(bits))))
     return nullptr;
   return bitmap;
+}
+
+BackgroundDecoding::BackgroundDecoding(std::vector<Request> requests)
+    : requests_(std::move(requests)), pictures_(requests_.size()) {
+  // Without a worker, Take decodes each picture itself.
+  worker_.reset(::CreateThread(nullptr, 0, Work, this, 0, nullptr));
+}
+
+BackgroundDecoding::~BackgroundDecoding() {
+  Wait();
+}
+
+DWORD WINAPI BackgroundDecoding::Work(void* self) {
+  auto& decoding = *static_cast<BackgroundDecoding*>(self);
+  const ImageDecoder decoder;
+  for (size_t i = 0; i < decoding.requests_.size(); ++i) {
+    const Request& request = decoding.requests_[i];
+    decoding.pictures_[i] =
+        decoder.DecodeJpeg(request.resourceId, request.size.cx, request.size.cy);
+  }
+  return 0;
+}
+
+void BackgroundDecoding::Wait() {
+  if (!worker_) return;
+  ::WaitForSingleObject(worker_.get(), INFINITE);
+  worker_.reset();
+}
+
+UniqueBitmap BackgroundDecoding::Take(int resourceId, SIZE size) {
+  Wait();
+  for (size_t i = 0; i < requests_.size(); ++i) {
+    const Request& request = requests_[i];
+    if (request.resourceId == resourceId && request.size.cx == size.cx &&
+        request.size.cy == size.cy && pictures_[i])
+      return std::move(pictures_[i]);
+  }
+  return ImageDecoder().DecodeJpeg(resourceId, size.cx, size.cy);
 }
 
 BITMAPINFO TopDownDibInfo(int width, int height) {

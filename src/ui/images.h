@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "ui/handles.h"
 
@@ -26,10 +27,40 @@ class ImageDecoder {
   UniqueBitmap DecodeJpeg(int resourceId, int width, int height) const;
 
  private:
-  bool comStarted_;
+  UniqueLibrary com_;
+  void(WINAPI* uninitialize_)() = nullptr;
+  bool comStarted_ = false;
   UniqueLibrary library_;
   IWICImagingFactory* factory_ = nullptr;
   IClassFactory* jpegDecoders_ = nullptr;
+};
+
+// JPEG resources decoded by a worker thread while the caller goes on, for
+// instance making its window: under Wine, loading the imaging component and
+// decoding two pictures take about as long as making the window, so the two
+// overlap instead of adding up.
+class BackgroundDecoding {
+ public:
+  struct Request {
+    int resourceId;
+    SIZE size;  // pixels
+  };
+  explicit BackgroundDecoding(std::vector<Request> requests);
+  ~BackgroundDecoding();  // waits for the worker
+  BackgroundDecoding(const BackgroundDecoding&) = delete;
+  BackgroundDecoding& operator=(const BackgroundDecoding&) = delete;
+
+  // The picture as asked for, once the worker has it; one not asked for, or
+  // asked at another size, is decoded here and now. Null when unreadable.
+  UniqueBitmap Take(int resourceId, SIZE size);
+
+ private:
+  static DWORD WINAPI Work(void* self);
+  void Wait();
+
+  std::vector<Request> requests_;
+  std::vector<UniqueBitmap> pictures_;  // by request; written only by the worker
+  UniqueKernelHandle worker_;
 };
 
 // The header of a 32-bit top-down DIB of width x height pixels.

@@ -133,13 +133,9 @@ TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAPicture) {
   EXPECT_NE(Tooltip(), nullptr);
 }
 
-// Once the disc has been painted, each picture button shows its picture over
-// most of its box, not the disc's own colour: a picture that failed to
-// decode, or never came, would leave the box bare.
-TEST_F(Startup, ThePictureButtonsShowTheirPicturesOnceTheDiscIsPainted) {
-  frm.Show();
-  ::UpdateWindow(frm.hWnd());
-  PumpMessages();
+// Each picture button shows its picture over most of its box, not the disc's
+// own colour: a picture that failed to decode would leave the box bare.
+TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
   const Rendering face(frm);
   for (const char* name : {"imgMin", "imgConfig", "imgExit"}) {
     const Control* picture = frm.FindControl(name);
