@@ -11,7 +11,7 @@ import time
 
 # The screen reader is the end-to-end tests' own.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from desktop import ScreenReader  # noqa: E402
+from desktop import WINE, ScreenReader  # noqa: E402
 
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 
@@ -53,7 +53,7 @@ class Program:
     def start(self):
         """Starts it; returns seconds from launch to the window mapped and painted."""
         started = self.launched = time.time()
-        self.process = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
+        self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         while time.time() - started < 30:
             found = xdo("search", "--onlyvisible", "--pid", str(self.process.pid), "--name",
@@ -83,7 +83,8 @@ def keep_awake(program):
 
 
 def cpu_over(program, seconds, awake):
-    servers = pids_named("wineserver") + pids_named("Xvfb")
+    # The server is named for its processor under Debian's 64-bit loader.
+    servers = sum((pids_named(name) for name in ("wineserver", "wineserver64", "Xvfb")), [])
     before = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in servers)
     end = time.time() + seconds
     while time.time() < end:

@@ -1,6 +1,6 @@
 // How long the clock tick, a repaint and a drift step take on a real window.
 // Not a test: prints numbers. Run under Wine, after building the target:
-//   wine build/win32/tick_bench.exe
+//   WINEPREFIX=$PWD/build/win64/wine scripts/wine build/win64/tick_bench.exe
 #include <windows.h>
 
 #include <chrono>

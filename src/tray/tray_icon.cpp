@@ -13,14 +13,29 @@ UINT TaskbarCreatedMessage() {
   return message;
 }
 
+TrayIcon::ShellNotify testShell = nullptr;
+
+// The shell's library is loaded when the tray is first used, not at
+// start-up, and kept from then on.
+TrayIcon::ShellNotify Shell() {
+  if (testShell) return testShell;
+  static const auto notify = reinterpret_cast<TrayIcon::ShellNotify>(reinterpret_cast<void*>(
+      ::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconA")));
+  return notify;
+}
+
 }  // namespace
+
+void TrayIcon::UseShellForTesting(ShellNotify notify) {
+  testShell = notify;
+}
 
 TrayIcon::~TrayIcon() {
   if (inTray_) Remove();
 }
 
 void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
-  static_assert(NOTIFYICONDATAA_V1_SIZE == kRecordSize || sizeof(void*) != 4);
+  static_assert(NOTIFYICONDATAA_V1_SIZE == kRecordSize);
   // The tray shows a small icon: hand it one of that size rather than a big
   // picture for the shell to shrink.
   icon_.reset(static_cast<HICON>(
@@ -38,11 +53,7 @@ void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
 }
 
 bool TrayIcon::Notify(DWORD operation) {
-  // The shell's library is loaded when the tray is first used, not at
-  // start-up, and kept from then on.
-  using NotifyIcon = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-  static const auto notify = reinterpret_cast<NotifyIcon>(reinterpret_cast<void*>(
-      ::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconA")));
+  const ShellNotify notify = Shell();
   return notify && notify(operation, &record_) != FALSE;
 }
 

@@ -25,8 +25,14 @@ class TrayIcon {
   // the mouse message's number in lParam.
   static constexpr UINT kCallbackMessage = WM_APP + 1;
   static constexpr UINT kIconId = 1;
-  // The record's first, 88-byte version with 8-bit text.
-  static constexpr DWORD kRecordSize = 88;
+  // The record's first version with 8-bit text: 88 bytes in the 32-bit
+  // layout, 104 in the 64-bit one.
+  static constexpr DWORD kRecordSize = sizeof(void*) == 4 ? 88 : 104;
+  // The shell's Shell_NotifyIconA, or a test's stand-in for it.
+  using ShellNotify = BOOL(WINAPI*)(DWORD operation, NOTIFYICONDATAA* record);
+  // Every icon made from now on talks to `notify` instead of the shell;
+  // null puts the shell back.
+  static void UseShellForTesting(ShellNotify notify);
 
   TrayIcon() = default;
   TrayIcon(const TrayIcon&) = delete;

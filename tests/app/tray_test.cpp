@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
+#include <vector>
 
 #include "app_helpers.h"
 #include "scripted_environment.h"
@@ -202,6 +204,48 @@ TEST(TrayLifetime, AMainWindowGoneWhileInTheTrayTakesItsIconAlong) {
     ASSERT_TRUE(IconExists(record));
   }
   EXPECT_FALSE(IconExists(record));
+}
+
+// What the shell was handed: the operation, the size the record says it
+// has, and which record it was.
+struct ShellCall {
+  DWORD operation;
+  DWORD size;
+  const NOTIFYICONDATAA* record;
+};
+std::vector<ShellCall> shellCalls;
+BOOL WINAPI RecordingShell(DWORD operation, NOTIFYICONDATAA* record) {
+  shellCalls.push_back({operation, record->cbSize, record});
+  return TRUE;
+}
+
+TEST(TrayRecord, EveryCallHandsTheShellTheOneRecordOfTheFirstVersionForThisBuild) {
+  // NOTIFYICONDATAA's first version as each ABI lays it out.
+  const DWORD expected = sizeof(void*) == 4 ? 88 : 104;
+  const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  TrayIcon::UseShellForTesting(RecordingShell);
+  shellCalls.clear();
+  const NOTIFYICONDATAA* record = nullptr;
+  {
+    FrmMain frm;
+    frm.Load();
+    frm.Show();
+    record = &frm.Tray().Record();
+    // Away, a new taskbar, a left press on the icon, away again, and the
+    // window gone with the icon in the tray.
+    frm.imgMin_Click();
+    ::SendMessageW(frm.hWnd(), taskbarCreated, 0, 0);
+    ::SendMessageW(frm.hWnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    frm.imgMin_Click();
+  }
+  TrayIcon::UseShellForTesting(nullptr);
+  const DWORD operations[] = {NIM_ADD, NIM_ADD, NIM_DELETE, NIM_ADD, NIM_DELETE};
+  ASSERT_EQ(shellCalls.size(), std::size(operations));
+  for (std::size_t i = 0; i < shellCalls.size(); ++i) {
+    EXPECT_EQ(shellCalls[i].operation, operations[i]) << i;
+    EXPECT_EQ(shellCalls[i].size, expected) << i;
+    EXPECT_EQ(shellCalls[i].record, record) << i;
+  }
 }
 
 }  // namespace

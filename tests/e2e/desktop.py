@@ -7,6 +7,11 @@ import os
 import subprocess
 import time
 
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+# Every Windows program starts through the project's one way of starting
+# Wine, which makes the prefix (WINEPREFIX) on first use.
+WINE = os.path.join(ROOT, "scripts", "wine")
+
 TWIPS_PER_PIXEL = 15  # Wine's default 96 DPI
 LIT = (128, 128, 255)    # 0x00FF8080 as R, G, B
 UNLIT = (128, 64, 64)    # 0x00404080
@@ -68,7 +73,7 @@ class App:
         self.process = None
 
     def __enter__(self):
-        self.process = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
+        self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.window = self.wait_for_window("Kelbo Time")
         return self

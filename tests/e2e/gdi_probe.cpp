@@ -11,7 +11,8 @@
 
 namespace {
 
-// One entry of the GDI handle table as 32-bit Wine lays it out.
+// One entry of the GDI handle table as Wine lays it out, the same for
+// 32-bit and 64-bit programs.
 #pragma pack(push, 1)
 struct HandleEntry {
   unsigned long long object;
@@ -24,12 +25,15 @@ struct HandleEntry {
 #pragma pack(pop)
 static_assert(sizeof(HandleEntry) == 24);
 constexpr std::size_t kEntries = 0x10000;
-constexpr std::size_t kPebGdiTable = 0x94;  // PEB.GdiSharedHandleTable, 32-bit
+// PEB.GdiSharedHandleTable in the 64-bit PEB.
+constexpr std::size_t kPeb64GdiTable = 0xF8;
+#ifndef _WIN64
+constexpr std::size_t kPeb32GdiTable = 0x94;
 // Wine runs 32-bit programs under WoW64: the table is named only in the
 // 64-bit PEB, which lies a page below the 32-bit one, and is mapped low
 // enough for 32-bit code to read.
 constexpr std::size_t kPeb64Below = 0x1000;
-constexpr std::size_t kPeb64GdiTable = 0xF8;
+#endif
 
 using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
 
@@ -50,14 +54,19 @@ int main(int argc, char** argv) {
   SIZE_T read = 0;
   bool ok = query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0;
   char* peb = static_cast<char*>(static_cast<void*>(basic.PebBaseAddress));
+  unsigned long long table = 0;
+#ifdef _WIN64
+  ok = ok && ::ReadProcessMemory(process, peb + kPeb64GdiTable, &table, sizeof table, &read);
+#else
   unsigned long table32 = 0;
-  unsigned long long table64 = 0;
-  ok = ok && ::ReadProcessMemory(process, peb + kPebGdiTable, &table32, sizeof table32, &read);
-  if (ok && table32 == 0)
-    ok = ::ReadProcessMemory(process, peb - kPeb64Below + kPeb64GdiTable, &table64, sizeof table64,
+  ok = ok && ::ReadProcessMemory(process, peb + kPeb32GdiTable, &table32, sizeof table32, &read);
+  table = table32;
+  if (ok && table == 0)
+    ok = ::ReadProcessMemory(process, peb - kPeb64Below + kPeb64GdiTable, &table, sizeof table,
                              &read);
-  const unsigned long long table = table32 ? table32 : table64;
-  ok = ok && table != 0 && table < 0x100000000ull &&
+  ok = ok && table < 0x100000000ull;
+#endif
+  ok = ok && table != 0 &&
        ::ReadProcessMemory(process, reinterpret_cast<void*>(static_cast<std::uintptr_t>(table)),
                            entries.data(), entries.size() * sizeof(HandleEntry), &read);
   ::CloseHandle(process);

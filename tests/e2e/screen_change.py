@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from desktop import move_pointer, px, wait_until
+from desktop import WINE, move_pointer, px, wait_until
 
 LAST_INPUT = [0.0]
 
@@ -22,16 +22,14 @@ def wine_env(exe):
     # Not captured: the first command starts Wine's server and services, which
     # would keep a captured output open for as long as they run.
     quiet = dict(env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-    if not os.path.exists(os.path.join(prefix, "system.reg")):
-        subprocess.run(["wineboot", "-i"], **quiet)
     for key, name, value in [(r"HKCU\Software\Wine\Explorer", "Desktop", "Default"),
                              (r"HKCU\Software\Wine\Explorer\Desktops", "Default", "1024x768")]:
-        subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"], **quiet)
+        subprocess.run([WINE, "reg", "add", key, "/v", name, "/d", value, "/f"], **quiet)
     # The desktop is made when Wine's server starts: start it afresh, so that
     # the one made before these settings (by wineboot) is not the one used.
-    subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+    subprocess.run([WINE, "--server", "-k"], env=env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL)
-    subprocess.run(["wineserver", "-w"], env=env, stdout=subprocess.DEVNULL,
+    subprocess.run([WINE, "--server", "-w"], env=env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL)
     return env
 
@@ -55,7 +53,7 @@ def main(exe, probe):
         not a pipe: a Wine service that the probe happens to start would hold
         a pipe open for as long as it runs."""
         with tempfile.TemporaryFile(mode="w+") as out:
-            code = subprocess.run(["wine", probe, *args], env=env, stdout=out,
+            code = subprocess.run([WINE, probe, *args], env=env, stdout=out,
                                   stderr=subprocess.DEVNULL, timeout=60).returncode
             out.seek(0)
             return code, out.read()
@@ -71,7 +69,7 @@ def main(exe, probe):
         assert code == 0, ("no resize", code, text)
         wait_until(lambda: where()[1] == (width, height), "the screen kept its size")
 
-    clock = subprocess.Popen(["wine", exe], env=env, stdout=subprocess.DEVNULL,
+    clock = subprocess.Popen([WINE, exe], env=env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
     try:
         wait_until(lambda: run_probe("where")[0] == 0, "no clock", timeout=30)
@@ -98,7 +96,7 @@ def main(exe, probe):
     finally:
         clock.kill()
         clock.wait()
-        subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+        subprocess.run([WINE, "--server", "-k"], env=env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
     print("1 passed, 0 failed")
 

@@ -5,12 +5,12 @@ than stacking a second disc on it: the second start ends at once with code
 import subprocess
 import sys
 
-from desktop import App, search, wait_until
+from desktop import WINE, App, search, wait_until
 from tray import TRAY, Tray
 
 
 def start_again(exe):
-    second = subprocess.run(["wine", exe], capture_output=True, timeout=30)
+    second = subprocess.run([WINE, exe], capture_output=True, timeout=30)
     assert second.returncode == 0, ("the second start failed", second.returncode)
 
 

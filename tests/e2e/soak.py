@@ -7,14 +7,14 @@ import subprocess
 import sys
 import time
 
-from desktop import App, click, keys, run, search, wait_until
+from desktop import WINE, App, click, keys, run, search, wait_until
 from tray import TRAY, Tray
 
 ROUNDS = 120
 
 
 def gdi_objects(probe):
-    out = subprocess.run(["wine", probe, "KelboTimeMain"], capture_output=True, text=True)
+    out = subprocess.run([WINE, probe, "KelboTimeMain"], capture_output=True, text=True)
     assert out.returncode == 0, ("the GDI probe failed", out.returncode, out.stderr[-300:])
     return int(out.stdout)
 
