@@ -15,6 +15,11 @@ struct LocalTime {
   int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
 
+// A rectangle of the screen in pixels, right and bottom exclusive.
+struct PixelArea {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
 class Environment {
  public:
   virtual ~Environment() = default;
@@ -22,6 +27,9 @@ class Environment {
   // Tick count of the last mouse or keyboard input; 0 when it cannot be read.
   virtual std::uint32_t LastInputTick() = 0;
   virtual std::uint32_t TickCount() = 0;
+  // The primary monitor's work area: the screen less the taskbar and any
+  // other docked bar; the whole screen where there is none or it hides.
+  virtual PixelArea WorkArea() = 0;
   // A message box with OK only, no icon, titled with the program's title.
   virtual void ShowMessage(const std::string& text) = 0;
   // A modal text prompt: the text as typed on OK, nothing on Cancel.

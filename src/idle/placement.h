@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "app/environment.h"
+
 namespace kelbo {
 
 // A window's place in twips, as the toolkit reports it.
@@ -11,11 +13,13 @@ struct WindowPlace {
   float top, left;
 };
 
-// The bottom-right corner of the screen, `bottomGap` twips above its bottom
-// edge; all in twips.
-constexpr WindowPlace HomeCorner(float screenWidth, float screenHeight, float width, float height,
-                                 float bottomGap) {
-  return {screenHeight - height - bottomGap, screenWidth - width};
+// Home: the work area's right edge, and `bottomGap` twips above its bottom
+// edge, so that the disc stays clear of a taskbar on any side; in twips,
+// from the work area in pixels.
+constexpr WindowPlace HomeCorner(PixelArea work, double twipsPerPixelX, double twipsPerPixelY,
+                                 float width, float height, float bottomGap) {
+  return {static_cast<float>(work.bottom * twipsPerPixelY) - height - bottomGap,
+          static_cast<float>(work.right * twipsPerPixelX) - width};
 }
 
 // The nearest place at which the whole window lies on the screen; a window

@@ -37,9 +37,12 @@ void FrmMain::Load() {
   AddTimer(tray_.RetryTimer());
   // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
   // and Space presses it. Being out of sight, it is a classic button, and the
-  // clock starts without loading the common controls.
-  CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-              main_layout::kBackColour, main_layout::kDesignedClient, true, IDI_CUBE});
+  // clock starts without loading the common controls. A tool window: a
+  // widget has no taskbar button and no task-switcher entry, so it needs no
+  // icon of its own either.
+  CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
+              WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, main_layout::kBackColour,
+              main_layout::kDesignedClient, true, 0});
   BuildLayout(pictures);
   Form_Load();
 }
@@ -194,11 +197,12 @@ UINT FrmMain::ShowRequestMessage() {
   return message;
 }
 
-// The bottom-right corner of the screen as it is now, 500 twips up, in whole
-// pixels as the window system will hold it.
+// The bottom-right corner of the work area as it is now, 500 twips up, in
+// whole pixels as the window system will hold it.
 WindowPlace FrmMain::HomeOnThisScreen() const {
   const WindowPlace corner =
-      HomeCorner(Screen::Width(), Screen::Height(), Width(), Height(), main_layout::kBottomGap);
+      HomeCorner(Env().WorkArea(), Screen::TwipsPerPixelX(), Screen::TwipsPerPixelY(), Width(),
+                 Height(), main_layout::kBottomGap);
   return {static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY()),
           static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX())};
 }

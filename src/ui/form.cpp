@@ -36,12 +36,6 @@ HICON SharedIcon(HINSTANCE instance, int resource, int sizeMetric) {
       ::LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_SHARED));
 }
 
-// Posted to a form after its first paint, to hand over its icon then.
-UINT LateIconMessage() {
-  static const UINT message = ::RegisterWindowMessageW(L"KelboForm.LateIcon");
-  return message;
-}
-
 void RegisterFormClass(const FormOptions& options, int iconResource, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
@@ -68,13 +62,7 @@ Form::~Form() {
 }
 
 void Form::CreateForm(const FormOptions& options) {
-  // A window with a title bar shows its icon there from the start. One
-  // without shows it only in the task switcher, so it gets it after its
-  // first paint: under Wine, handing a window's icons to the window manager
-  // costs about as much as making the window.
-  const bool titleBar = (options.style & WS_CAPTION) == WS_CAPTION;
-  RegisterFormClass(options, titleBar ? options.iconResource : 0, &Form::WindowProc);
-  lateIcon_ = titleBar ? 0 : options.iconResource;
+  RegisterFormClass(options, options.iconResource, &Form::WindowProc);
   dialogKeys_ = options.dialogKeys;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
@@ -116,16 +104,6 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void Form::SetLateIcon() {
-  if (!lateIcon_) return;
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(SharedIcon(instance, lateIcon_, SM_CXICON)));
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(SharedIcon(instance, lateIcon_, SM_CXSMICON)));
-  lateIcon_ = 0;
-}
-
 void Form::Detach() {
   hwnd_ = nullptr;
   tooltip_.reset();
@@ -146,10 +124,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
   if (!tips_.empty() && message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
     RelayToTooltip(message, wParam, lParam);
-  if (message == LateIconMessage()) {
-    SetLateIcon();
-    return 0;
-  }
   LRESULT result = 0;
   if (OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
@@ -157,7 +131,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // WM_PAINT covers everything
     case WM_PAINT:
       OnPaint();
-      if (lateIcon_) ::PostMessageW(hwnd_, LateIconMessage(), 0, 0);
       return 0;
     case WM_PRINTCLIENT: {
       RECT client;

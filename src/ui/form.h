@@ -26,6 +26,9 @@ struct FormOptions {
   TwipsSize clientSize;  // as designed; start-up code may resize
   bool dialogKeys;       // Tab, arrows, Enter and Esc move between child controls
   int iconResource;      // the title bar's and task switcher's icon; 0 for none
+                         // (loaded as the class is registered: under Wine,
+                         // handing icons to the window manager costs about
+                         // as much as making the window)
   // Child controls in the common controls' current look. Off, they are the
   // window system's classic ones, which cost nothing to load.
   bool commonControls = false;
@@ -108,7 +111,6 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
-  void SetLateIcon();
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void MakeTooltip();
   Control* ClickableAt(POINT pixel) const;
@@ -136,7 +138,6 @@ class Form {
   Control* pressed_ = nullptr;
   HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
   int nextChildId_ = 100;
-  int lateIcon_ = 0;  // the icon resource still to hand over after the first paint
 };
 
 }  // namespace kelbo

@@ -19,6 +19,8 @@ class ScriptedEnvironment : public Environment {
   std::deque<LocalTime> laterTimes;
   std::uint32_t lastInput = 100'000;
   std::uint32_t now = 100'000;
+  // The work area; the real one when not set.
+  std::optional<PixelArea> workArea;
   std::vector<std::string> messages;
   // Answers to the prompt, in order; nothing is a Cancel.
   std::deque<std::optional<std::wstring>> answers;
@@ -37,6 +39,7 @@ class ScriptedEnvironment : public Environment {
   }
   std::uint32_t LastInputTick() override { return lastInput; }
   std::uint32_t TickCount() override { return now; }
+  PixelArea WorkArea() override { return workArea ? *workArea : SystemEnvironment().WorkArea(); }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   std::optional<std::wstring> Prompt(const std::wstring& prompt,
                                      const std::wstring& title) override {

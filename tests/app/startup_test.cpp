@@ -149,14 +149,50 @@ TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
   }
 }
 
-// Without a title bar, the icon is only for the task switcher: it comes once
-// the disc has been painted.
-TEST_F(Startup, TheTaskSwitcherGetsTheIconOnceTheDiscIsPainted) {
+// A widget, not a task: no taskbar button and no task-switcher entry.
+TEST_F(Startup, AToolWindowWithoutATaskbarButton) {
   frm.Show();
-  ::UpdateWindow(frm.hWnd());
-  PumpMessages();
-  for (const WPARAM which : {ICON_BIG, ICON_SMALL})
-    EXPECT_NE(::SendMessageW(frm.hWnd(), WM_GETICON, which, 0), 0) << which;
+  const LONG exStyle = ::GetWindowLongW(frm.hWnd(), GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+  EXPECT_EQ(::GetWindow(frm.hWnd(), GW_OWNER), nullptr);
+}
+
+// The work area in pixels, and where the disc's top-left corner must stand
+// in it: right edge on the work area's, bottom 500 twips (33 px) above it.
+TEST(WorkArea, HomeIsClearOfTheTaskbarAtStartAndAfterAChange) {
+  const struct {
+    const char* taskbar;
+    PixelArea work;
+    POINT corner;
+  } cases[] = {
+      {"bottom", {0, 0, 1024, 720}, {846, 509}},
+      {"right", {0, 0, 964, 768}, {786, 557}},
+      {"top", {0, 40, 1024, 768}, {846, 557}},
+      {"left", {60, 0, 1024, 768}, {846, 557}},
+  };
+  for (const auto& c : cases) {
+    Scripted().workArea = c.work;
+    FrmMain started;
+    started.Load();
+    RECT r;
+    ::GetWindowRect(started.hWnd(), &r);
+    EXPECT_EQ(r.left, c.corner.x) << c.taskbar;
+    EXPECT_EQ(r.top, c.corner.y) << c.taskbar;
+  }
+  // The taskbar moves while the clock runs: it goes to the new home.
+  Scripted().workArea = PixelArea{0, 0, 1024, 768};
+  FrmMain frm;
+  frm.Load();
+  for (const auto& c : cases) {
+    Scripted().workArea = c.work;
+    ::SendMessageW(frm.hWnd(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    RECT r;
+    ::GetWindowRect(frm.hWnd(), &r);
+    EXPECT_EQ(r.left, c.corner.x) << c.taskbar;
+    EXPECT_EQ(r.top, c.corner.y) << c.taskbar;
+    EXPECT_FLOAT_EQ(frm.Idle().Home().top, frm.Top()) << c.taskbar;
+  }
 }
 
 TEST_F(Startup, HiddenControlsLieBelowTheDisc) {

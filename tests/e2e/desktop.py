@@ -47,12 +47,24 @@ def screen_size():
     return int(width), int(height)
 
 
+def work_area_corner():
+    """The work area's right and bottom edges: the screen's, unless the root
+    window names a work area (a panel, or a test), which Wine then takes."""
+    out = subprocess.run(["xprop", "-root", "_NET_WORKAREA"], capture_output=True,
+                         text=True).stdout
+    if "=" in out:
+        left, top, width, height = (int(v) for v in out.split("=")[1].split(",")[:4])
+        return left + width, top + height
+    return screen_size()
+
+
 def home_geometry():
-    """Where the disc stands at rest: the bottom-right corner, 500 twips up."""
-    screen_width, screen_height = screen_size()
+    """Where the disc stands at rest: the work area's bottom-right corner,
+    500 twips up."""
+    right, bottom = work_area_corner()
     side = px(LAYOUT["window"][2])
-    top = px(screen_height * TWIPS_PER_PIXEL - side * TWIPS_PER_PIXEL - BOTTOM_GAP)
-    return (screen_width - side, top, side, side)
+    top = px(bottom * TWIPS_PER_PIXEL - side * TWIPS_PER_PIXEL - BOTTOM_GAP)
+    return (right - side, top, side, side)
 
 
 def run(*args):
