@@ -2,36 +2,20 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 
 #include "app/environment.h"
 #include "app/error_report.h"
+#include "app/single_instance.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
-#include "ui/handles.h"
+#include "ui/event_listener.h"
 
 namespace {
 
-// Through the program's one error report, as "what went wrong Source :
-// KelboTime".
-void ReportFatalError(const std::exception& error) {
-  constexpr int kInternalError = 51;
-  kelbo::ReportRunError(kelbo::RunError(kInternalError, error.what()));
-}
-
-// Asks the clock that is running already to show itself. It may still be
-// starting, so its window is looked for a little while.
-void ShowRunningClock() {
-  for (int attempt = 0; attempt < 30; ++attempt) {
-    if (HWND clock = ::FindWindowW(kelbo::FrmMain::kClassName, nullptr)) {
-      DWORD process = 0;
-      ::GetWindowThreadProcessId(clock, &process);
-      ::AllowSetForegroundWindow(process);  // so that it may come to the front
-      ::PostMessageW(clock, kelbo::FrmMain::ShowRequestMessage(), 0, 0);
-      return;
-    }
-    ::Sleep(100);
-  }
-}
+// How long a second start waits for the running clock to answer; it answers
+// within milliseconds, or, while it is still starting, within a second.
+constexpr DWORD kAnswerWithinMs = 2000;
 
 int RunMessageLoop() {
   MSG message;
@@ -47,31 +31,41 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // One clock per user session, decided before any window exists: a second
-  // start shows the first clock and ends.
-  const kelbo::UniqueKernelHandle running(
-      ::CreateMutexW(nullptr, FALSE, L"Local\\KelboTime.Running"));
-  if (running && ::GetLastError() == ERROR_ALREADY_EXISTS) {
-    ShowRunningClock();
-    return 0;
-  }
+  // One clock per session, decided before any window exists: a second start
+  // shows the running clock and ends. Only a clock that does not answer
+  // (hung, or not there after all) gets a new one instead.
+  const kelbo::SingleInstance instance;
+  if (instance.AnotherRuns() && instance.AskToShow(kAnswerWithinMs)) return 0;
+
   kelbo::SystemEnvironment environment;
   kelbo::InstallEnvironment(environment);
-  // An error no handler expected: say what it was and end, rather than run
-  // on in a state nobody planned for.
-  kelbo::Form::SetErrorHandler([](const std::exception& error) {
-    ReportFatalError(error);
-    ::PostQuitMessage(1);
-  });
+  // An error no handler expected is reported, and the clock goes on: one
+  // part that failed (an options dialog that could not be made, say) does
+  // not take the disc with it. The program still ends when its last window
+  // is gone.
+  kelbo::Form::SetErrorHandler(kelbo::ReportUnexpectedError);
   try {
-    kelbo::FrmMain frmMain;
-    frmMain.Load();
-    frmMain.Show();
+    auto frmMain = std::make_unique<kelbo::FrmMain>();
+    frmMain->Load();
+    frmMain->Show();
     // The program ends when no window of it is left open.
     kelbo::Form::SetQuitWhenLastFormCloses(true);
+    const kelbo::EventListener secondStarts(instance.ShowAsked(), [&] {
+      if (frmMain->IsLoaded()) {
+        frmMain->ShowOnRequest();
+      } else {
+        // The disc was closed while the options dialog kept the program
+        // alive: a new disc, made before the old one's dialog goes with it.
+        auto fresh = std::make_unique<kelbo::FrmMain>();
+        fresh->Load();
+        fresh->Show();
+        frmMain = std::move(fresh);
+      }
+      instance.AnswerShown();
+    });
     return RunMessageLoop();
   } catch (const std::exception& error) {
-    ReportFatalError(error);
+    kelbo::ReportUnexpectedError(error);  // the disc could not be made
     return 1;
   }
 }

@@ -99,6 +99,7 @@ void FrmMain::Form_Load() {
   SetWidth(kWindowSide);
   SetBackColor(kBackColour);
   tray_.Fill(hWnd(), IDI_CUBE, kAppTitle);
+  tray_.OnLost([this] { Show(); });
   MakeWindowRound(*this);
   SetWindowTransparency(hWnd(), settings::TransparencyLevel);
   const WindowPlace corner = HomeOnThisScreen();
@@ -192,9 +193,18 @@ void FrmMain::OnTrayAction(TrayAction action) {
   }
 }
 
-UINT FrmMain::ShowRequestMessage() {
-  static const UINT message = ::RegisterWindowMessageW(L"KelboTime.ShowTheClock");
-  return message;
+void FrmMain::ShowOnRequest() {
+  tray_.CancelRetries();  // a put-away still being retried must not hide it again
+  if (tray_.InTray())
+    mnuShow_Click();
+  else
+    Show();
+  // A disc at level 0 cannot be seen, nor clicked on Windows: the user would
+  // have no clock. It comes back at the start level; nothing is stored.
+  if (settings::TransparencyLevel == 0) {
+    settings::TransparencyLevel = settings::kStartTransparency;
+    SetWindowTransparency(hWnd(), settings::TransparencyLevel);
+  }
 }
 
 // The bottom-right corner of the work area as it is now, 500 twips up, in
@@ -219,14 +229,6 @@ bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
       (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
     OnScreenChange();
     return false;  // the default handling runs as well
-  }
-  if (message == ShowRequestMessage()) {
-    // Another start of the program asks for the clock.
-    if (tray_.InTray())
-      mnuShow_Click();
-    else
-      Show();
-    return true;
   }
   // The clock was set, or the machine woke up: show the time now and count
   // the seconds from there.

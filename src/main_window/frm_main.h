@@ -22,9 +22,6 @@ class FrmMain : public Form {
   ~FrmMain() override;
 
   static constexpr const wchar_t* kClassName = L"KelboTimeMain";
-  // Sent by a second start of the program: show the clock, out of the tray
-  // if it is there.
-  static UINT ShowRequestMessage();
 
   // Creates the window from its layout and runs Form_Load; the caller shows it.
   void Load();
@@ -40,6 +37,9 @@ class FrmMain : public Form {
   void mnuConfig_Click();
   void mnuExit_Click();
   void cmdTran_Click();
+  // A second start of the program asks for the clock: the disc comes out of
+  // the tray, or forward, and can be seen.
+  void ShowOnRequest();
 
   Timer tmr1;  // the clock tick, every second
 

@@ -54,11 +54,12 @@ struct Digits {
   long long point = 0;
 };
 
-// Exponents beyond this only decide between zero and overflow, which any
-// exponent this large decides as well.
-constexpr long long kExponentCap = 1'000'000;
-
 Digits ReadDigits(std::string_view text) {
+  // An exponent larger than the text is long moves the point past every
+  // digit, where only zero or overflow is left to decide; any exponent that
+  // large decides them alike. So it is counted no further than that, and
+  // the point stays exact for text of any length.
+  const long long exponentCap = static_cast<long long>(text.size()) + 8;
   Digits number;
   std::size_t i = 0;
   bool seenPoint = false;
@@ -79,7 +80,7 @@ Digits ReadDigits(std::string_view text) {
     bool negative = false;
     if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
     long long exponent = 0;
-    for (; i < text.size(); ++i) exponent = std::min(kExponentCap, exponent * 10 + (text[i] - '0'));
+    for (; i < text.size(); ++i) exponent = std::min(exponentCap, exponent * 10 + (text[i] - '0'));
     number.point += negative ? -exponent : exponent;
   }
   return number;

@@ -77,13 +77,22 @@ void TrayIcon::AddWithRetries(std::function<void(bool)> done) {
 void TrayIcon::Retry() {
   const bool added = Add();
   if (!added && --retriesLeft_ > 0) return;
+  // A busy shell may have taken the icon while saying it did not: take it
+  // away, so that none is left that this program thinks absent.
+  if (!added) Notify(NIM_DELETE);
   retry_.SetEnabled(false);
   // Last, as it may act on the owner window.
   auto done = std::move(retryDone_);
   done(added);
 }
 
+void TrayIcon::CancelRetries() {
+  retry_.SetEnabled(false);
+  retryDone_ = nullptr;
+}
+
 void TrayIcon::Remove() {
+  CancelRetries();
   Notify(NIM_DELETE);  // fails only when the icon is gone already
   inTray_ = false;
 }
@@ -106,7 +115,14 @@ bool TrayIcon::OnMessage(UINT message, LPARAM lParam, const std::function<void(T
     return true;
   }
   if (message == TaskbarCreatedMessage()) {
-    if (inTray_) Notify(NIM_ADD);
+    // The shell started anew, without the icon: put it back as the first
+    // time, and if the new shell will not take it, the owner shows itself.
+    if (inTray_) {
+      inTray_ = false;
+      AddWithRetries([this](bool added) {
+        if (!added && lost_) lost_();
+      });
+    }
     return true;
   }
   if (message == WM_DESTROY && inTray_) Remove();  // however the window goes

@@ -51,10 +51,16 @@ class TrayIcon {
   // learns whether it got there, at once or from the retry timer. A call
   // while retrying is ignored.
   void AddWithRetries(std::function<void(bool added)> done);
+  // Drops the retries under way and their `done`: the owner has shown
+  // itself another way, and a late success must not hide it again.
+  void CancelRetries();
   // The retry timer; the owner window runs it.
   Timer& RetryTimer() { return retry_; }
-  // Takes the icon away again.
+  // Takes the icon away again, retries under way included.
   void Remove();
+  // Called when a new taskbar refused the icon, retries included: the owner
+  // shows itself, as nothing else could fetch it back.
+  void OnLost(std::function<void()> lost) { lost_ = std::move(lost); }
   // Whether the icon is meant to be in the tray: the truth it is re-added
   // from, not the result of the last call to the shell.
   bool InTray() const { return inTray_; }
@@ -83,6 +89,7 @@ class TrayIcon {
   Timer retry_{400, false, [this] { Retry(); }};
   int retriesLeft_ = 0;
   std::function<void(bool)> retryDone_;
+  std::function<void()> lost_;
 };
 
 }  // namespace kelbo

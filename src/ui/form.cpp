@@ -95,12 +95,22 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     form->Detach();
     return result;
   }
+  // Nothing may unwind through the system's code that called us.
   try {
     return form->HandleMessage(message, wParam, lParam);
   } catch (const std::exception& error) {
-    // Nothing may unwind through the system's code that called us.
+    ReportError(error);
+  } catch (...) {
+    ReportError(std::runtime_error("An error of unknown kind"));
+  }
+  return 0;
+}
+
+void Form::ReportError(const std::exception& error) noexcept {
+  try {
     if (errorHandler) errorHandler(error);
-    return 0;
+  } catch (...) {
+    // The report itself failed: there is nobody left to tell.
   }
 }
 

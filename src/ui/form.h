@@ -80,6 +80,8 @@ class Form {
   // Called with an exception that escaped a form's message handling; the
   // window procedure never lets one through to the system.
   static void SetErrorHandler(std::function<void(const std::exception&)> handler);
+  // Hands `error` to that handler; never throws, even if the handler does.
+  static void ReportError(const std::exception& error) noexcept;
   // Keyboard navigation for forms that want it; true when the message was used.
   static bool PreTranslateMessage(MSG& message);
 

@@ -3,9 +3,13 @@
 // system's code but reaches the program's error handler.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "app/error_report.h"
+#include "main_window/frm_main.h"
+#include "scripted_environment.h"
 #include "ui/form.h"
 
 namespace kelbo::testing {
@@ -35,15 +39,58 @@ TEST(FormErrors, AWindowThatCannotBeMadeThrowsWithTheReason) {
   EXPECT_FALSE(form.IsLoaded());
 }
 
+// Puts the error handler back however the test ends.
+struct ErrorHandlerScope {
+  explicit ErrorHandlerScope(std::function<void(const std::exception&)> handler) {
+    Form::SetErrorHandler(std::move(handler));
+  }
+  ~ErrorHandlerScope() { Form::SetErrorHandler(nullptr); }
+};
+
 TEST(FormErrors, AnExceptionInAHandlerReachesTheErrorHandler) {
   std::string reported;
-  Form::SetErrorHandler([&](const std::exception& error) { reported = error.what(); });
+  const ErrorHandlerScope scope([&](const std::exception& error) { reported = error.what(); });
   ThrowingForm form;
   form.Load(L"KelboTimeThrowingForm");
   ASSERT_TRUE(form.IsLoaded());
   EXPECT_EQ(::SendMessageW(form.hWnd(), WM_APP + 7, 0, 0), 0);
   EXPECT_EQ(reported, "handler failed");
-  Form::SetErrorHandler(nullptr);
+}
+
+TEST(FormErrors, AHandlerThatThrowsItselfIsNoEscapeEither) {
+  const ErrorHandlerScope scope([](const std::exception&) { throw 42; });
+  ThrowingForm form;
+  form.Load(L"KelboTimeThrowingForm");
+  EXPECT_EQ(::SendMessageW(form.hWnd(), WM_APP + 7, 0, 0), 0);
+  EXPECT_TRUE(form.IsLoaded());
+}
+
+// Whatever a part of the clock throws, the program's own handler reports it
+// once, and the disc and its tick go on.
+TEST(FormErrors, AFailingPartIsReportedAndTheClockStays) {
+  const ErrorHandlerScope scope(ReportUnexpectedError);
+  const struct {
+    const char* what;
+    std::function<void()> fail;
+    const char* message;
+  } cases[] = {
+      {"a standard exception", [] { throw std::runtime_error("no memory left"); },
+       "no memory left Source : KelboTime"},
+      {"anything else", [] { throw 7; }, "An error of unknown kind Source : KelboTime"},
+  };
+  for (const auto& c : cases) {
+    Scripted().messages.clear();
+    Scripted().onPrompt = c.fail;
+    FrmMain frm;
+    frm.Load();
+    frm.Show();
+    frm.cmdTran().Click();  // through the real window procedure
+    ASSERT_EQ(Scripted().messages.size(), 1u) << c.what;
+    EXPECT_EQ(Scripted().messages[0], c.message);
+    EXPECT_TRUE(frm.IsLoaded()) << c.what;
+    EXPECT_TRUE(frm.Visible()) << c.what;
+    EXPECT_TRUE(frm.tmr1.Enabled()) << c.what;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ class ScriptedEnvironment : public Environment {
   std::vector<std::pair<std::wstring, std::wstring>> prompts;
   // The real prompt dialog instead of `answers`, for a test that types into it.
   bool realPrompt = false;
+  // Runs as the prompt opens: a test's way to fail inside a handler.
+  std::function<void()> onPrompt;
 
   void SetIdleMilliseconds(std::uint32_t idle) { now = lastInput + idle; }
 
@@ -44,6 +47,7 @@ class ScriptedEnvironment : public Environment {
   std::optional<std::wstring> Prompt(const std::wstring& prompt,
                                      const std::wstring& title) override {
     prompts.emplace_back(prompt, title);
+    if (onPrompt) onPrompt();
     if (realPrompt) return SystemEnvironment().Prompt(prompt, title);
     if (answers.empty()) return std::nullopt;
     auto answer = answers.front();

@@ -1,6 +1,8 @@
 // The opacity prompt with the typed text scripted.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app_helpers.h"
 #include "resource_ids.h"
 #include "scripted_environment.h"
@@ -112,6 +114,36 @@ TEST_F(TransparencyPrompt, OnlyAsciiTextIsANumberInTheRealDialog) {
       EXPECT_EQ(settings::TransparencyLevel, c.level);
     }
   }
+}
+
+// Pastes `typed` into the real prompt's field through the clipboard, as a
+// user's Ctrl+V does, and presses OK.
+void CALLBACK PasteIntoPrompt(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = ::FindWindowW(nullptr, L"Set Transparency");
+  if (!dialog) return;
+  ::KillTimer(nullptr, id);
+  const std::size_t bytes = (typed.size() + 1) * sizeof(wchar_t);
+  HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(::GlobalLock(text), typed.c_str(), bytes);
+  ::GlobalUnlock(text);
+  if (::OpenClipboard(dialog)) {
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_UNICODETEXT, text);  // the clipboard owns it now
+    ::CloseClipboard();
+  }
+  ::SendDlgItemMessageW(dialog, IDC_PROMPT_EDIT, WM_PASTE, 0, 0);
+  ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(TransparencyPrompt, ALongPasteIsReadWhole) {
+  Scripted().realPrompt = true;
+  // Cut at the field's usual 30,000 characters, this would read as 0.
+  typed = std::wstring(39'997, L'0') + L"128";
+  ::SetTimer(nullptr, 0, 50, PasteIntoPrompt);
+  frm.cmdTran().Click();
+  EXPECT_TRUE(Scripted().messages.empty());
+  EXPECT_EQ(settings::TransparencyLevel, 128);
+  EXPECT_EQ(Alpha(frm.hWnd()), 128);
 }
 
 TEST_F(TransparencyPrompt, TheButtonIsATabStopBelowTheDisc) {

@@ -1,6 +1,7 @@
 // The tray icon, its notifications and menu, and the picture buttons.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <vector>
@@ -182,15 +183,52 @@ TEST_F(Tray, ANewTaskbarGetsTheIconAgainOnlyWhileInTheTray) {
   EXPECT_TRUE(IconExists());
 }
 
-TEST_F(Tray, ASecondStartsRequestShowsTheClockOutOfTheTray) {
+// A second start of the program always ends with the disc on the screen,
+// visible, whatever state it found.
+TEST_F(Tray, ASecondStartsRequestAlwaysLeavesTheDiscShownAndVisible) {
+  const struct {
+    const char* state;
+    std::function<void(FrmMain&)> before;
+    int alpha;
+  } cases[] = {
+      {"shown already", [](FrmMain&) {}, 225},
+      {"in the tray", [](FrmMain& frm) { frm.imgMin_Click(); }, 225},
+      {"invisible at level 0",
+       [](FrmMain& frm) {
+         Scripted().answers.push_back(L"0");
+         frm.cmdTran_Click();
+       },
+       225},
+      {"at level 40, which stays",
+       [](FrmMain& frm) {
+         Scripted().answers.push_back(L"40");
+         frm.cmdTran_Click();
+       },
+       40},
+  };
+  for (const auto& c : cases) {
+    FrmMain other;
+    other.Load();
+    other.Show();
+    c.before(other);
+    other.ShowOnRequest();
+    EXPECT_TRUE(other.Visible()) << c.state;
+    EXPECT_FALSE(other.Tray().InTray()) << c.state;
+    EXPECT_FALSE(testing::IconExists(other.Tray().Record())) << c.state;
+    EXPECT_EQ(Alpha(other.hWnd()), c.alpha) << c.state;
+  }
+}
+
+TEST_F(Tray, ASecondStartWhileThePutAwayIsRetriedKeepsTheDiscShown) {
+  NOTIFYICONDATAA record = frm.Tray().Record();
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &record));  // the shell refuses for now
   frm.imgMin_Click();
-  ASSERT_TRUE(frm.Tray().InTray());
-  ::SendMessageW(frm.hWnd(), FrmMain::ShowRequestMessage(), 0, 0);
+  frm.ShowOnRequest();
+  ::Shell_NotifyIconA(NIM_DELETE, &record);  // the shell would take it now
+  PumpFor(1000);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(frm.Tray().InTray());
   EXPECT_FALSE(IconExists());
-  ::SendMessageW(frm.hWnd(), FrmMain::ShowRequestMessage(), 0, 0);  // shown already
-  EXPECT_TRUE(frm.Visible());
 }
 
 TEST(TrayLifetime, AMainWindowGoneWhileInTheTrayTakesItsIconAlong) {
@@ -217,6 +255,33 @@ std::vector<ShellCall> shellCalls;
 BOOL WINAPI RecordingShell(DWORD operation, NOTIFYICONDATAA* record) {
   shellCalls.push_back({operation, record->cbSize, record});
   return TRUE;
+}
+
+// A new shell that will not take the icon back, however often asked.
+BOOL WINAPI ShellRefusingReAdds(DWORD operation, NOTIFYICONDATAA* record) {
+  RecordingShell(operation, record);
+  const auto adds = std::count_if(shellCalls.begin(), shellCalls.end(),
+                                  [](const ShellCall& call) { return call.operation == NIM_ADD; });
+  return operation != NIM_ADD || adds == 1;
+}
+
+TEST(TrayRecord, ANewTaskbarThatRefusesTheIconGetsItsRetriesThenTheDiscIsShown) {
+  TrayIcon::UseShellForTesting(ShellRefusingReAdds);
+  shellCalls.clear();
+  FrmMain frm;
+  frm.Load();
+  frm.Show();
+  frm.imgMin_Click();
+  ASSERT_FALSE(frm.Visible());
+  ::SendMessageW(frm.hWnd(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  PumpFor(2600);
+  TrayIcon::UseShellForTesting(nullptr);
+  EXPECT_TRUE(frm.Visible());
+  EXPECT_FALSE(frm.Tray().InTray());
+  // The first add, the re-add and its five retries, then one delete in case
+  // a busy shell took the icon while saying no.
+  ASSERT_EQ(shellCalls.size(), 8u);
+  EXPECT_EQ(shellCalls.back().operation, static_cast<DWORD>(NIM_DELETE));
 }
 
 TEST(TrayRecord, EveryCallHandsTheShellTheOneRecordOfTheFirstVersionForThisBuild) {

@@ -64,6 +64,11 @@ TEST(TextToInteger16, ReadsNumbers) {
       {"0e999999999999", 0},
       {std::string(5000, '0') + "255", 255},
       {"0." + std::string(5000, '0') + "1", 0},
+      // Longer than any exponent cap a fixed number could set: the digits
+      // and the exponent cancel exactly.
+      {"1" + std::string(1'000'005, '0') + "e-1000003", 100},
+      {"0." + std::string(1'000'005, '0') + "128e1000008", 128},
+      {std::string(39'997, '0') + "128", 128},  // a long paste into the prompt
       // Decided on the digits as typed, past what a double holds.
       {"12.50000000000000000001", 13},
       {"0.50000000000000001", 1},
@@ -124,6 +129,7 @@ TEST(TextToInteger16, RejectsWhatIsNotANumber) {
       {"-32768.50000000000000007", kOverflow},
       {"32767.50000000000000000", kOverflow},
       {"1" + std::string(300, '0') + "e-295", kOverflow},  // 100 000
+      {"1" + std::string(1'000'005, '0') + "e-1000000", kOverflow},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Read(c.text);

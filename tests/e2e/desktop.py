@@ -85,6 +85,9 @@ class App:
         self.process = None
 
     def __enter__(self):
+        # Not where the last test left it, perhaps over a picture of the disc
+        # to come: that would ask for a tip before the test does.
+        move_pointer(0, 0)
         self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.window = self.wait_for_window("Kelbo Time")

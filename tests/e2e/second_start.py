@@ -1,34 +1,75 @@
-"""Starting the program again while it runs shows the running clock rather
-than stacking a second disc on it: the second start ends at once with code
-0, and a clock put away in the tray comes back out of it."""
+"""Starting the program again while it runs always ends with exactly one
+disc on the screen, visible, and the second start ends with code 0 within
+about a second: whether the running clock is shown, put away in the tray,
+made invisible (level 0), closed while its options dialog keeps the program
+alive, or out of reach of other processes because Wine's desktop process
+ended."""
 
 import subprocess
 import sys
+import time
 
-from desktop import WINE, App, search, wait_until
+from desktop import WINE, App, keys, opacity, run, search, wait_until
+from transparency_prompt import open_prompt
 from tray import TRAY, Tray
 
 
 def start_again(exe):
+    started = time.time()
     second = subprocess.run([WINE, exe], capture_output=True, timeout=30)
     assert second.returncode == 0, ("the second start failed", second.returncode)
+    return time.time() - started
+
+
+def one_visible_disc(app, what):
+    """After a second start: one disc, of the running program, shown at a
+    level that can be seen."""
+    wait_until(lambda: len(app.visible_windows("Kelbo Time")) == 1, f"{what}: no disc")
+    discs = search("--onlyvisible", "--name", "Kelbo Time")
+    assert len(discs) == 1, (what, "more than one disc", discs)
+    assert opacity(discs[0]) > 0, (what, "an invisible disc")
+    return discs[0]
 
 
 def main(exe):
     with App(exe) as app:
         app.wake()
-        start_again(exe)
-        discs = search("--onlyvisible", "--name", "Kelbo Time")
-        assert discs == [app.window], ("more than one disc", discs)
-        print("a second start while shown: one disc, and it ended with 0")
+        took = start_again(exe)
+        assert one_visible_disc(app, "shown") == app.window
+        print(f"shown: one disc, the second start took {took:.2f} s")
 
         tray = Tray(app)
         tray.minimize()
         start_again(exe)
-        wait_until(tray.shown, "the second start did not bring the clock back")
         wait_until(lambda: not search("--onlyvisible", "--name", TRAY), "the icon stayed")
-        assert search("--onlyvisible", "--name", "Kelbo Time") == [app.window]
-        print("a second start while in the tray: the clock came back out of it")
+        one_visible_disc(app, "in the tray")
+        print("in the tray: the clock came back out of it")
+
+        open_prompt(app)
+        run("xdotool", "type", "0")
+        keys("Return")
+        wait_until(lambda: opacity(app.window) == 0, "level 0 not taken")
+        start_again(exe)
+        wait_until(lambda: opacity(app.window) == 225, "still invisible after a second start")
+        one_visible_disc(app, "at level 0")
+        print("at level 0: back at 225")
+
+        app.click_control("imgConfig")
+        app.wait_for_window("Configure Options", timeout=10)
+        app.click_control("imgExit")
+        wait_until(lambda: not app.visible_windows("Kelbo Time"), "the disc stayed")
+        assert app.process.poll() is None, "the open dialog should keep the program alive"
+        took = start_again(exe)
+        app.window = one_visible_disc(app, "closed with the options open")
+        print(f"closed with the options open: a new disc in {took:.2f} s")
+
+        tray.minimize()
+        run("pkill", "-f", "explorer.exe /desktop")  # Wine's desktop and tray process
+        took = start_again(exe)
+        one_visible_disc(app, "desktop process gone")
+        print(f"with Wine's desktop process gone: back in {took:.2f} s")
+    # No desktop process is left for the tests after this one.
+    subprocess.run([WINE, "--server", "-k"], capture_output=True)
     print("1 passed, 0 failed")
 
 
