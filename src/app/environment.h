@@ -9,8 +9,6 @@
 
 namespace kelbo {
 
-inline constexpr const char* kAppTitle = "Kelbo Time";
-
 struct LocalTime {
   int hour = 0, minute = 0, second = 0, millisecond = 0;
 };

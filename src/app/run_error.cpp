@@ -15,9 +15,4 @@ std::string ErrorReportText(const RunError& error) {
   return text;
 }
 
-std::uint8_t AlphaFromLevel(std::int16_t level) {
-  if (level < 0 || level > 255) throw OverflowError();
-  return static_cast<std::uint8_t>(level);
-}
-
 }  // namespace kelbo

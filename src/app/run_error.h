@@ -1,7 +1,6 @@
 // The program's run-time errors and how they are reported. Portable.
 #pragma once
 
-#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -27,9 +26,5 @@ RunError TypeMismatchError();
 
 // "description Source : source", the text of the error message box.
 std::string ErrorReportText(const RunError& error);
-
-// An opacity level as the byte a layered window takes; outside 0..255 it is
-// an overflow.
-std::uint8_t AlphaFromLevel(std::int16_t level);
 
 }  // namespace kelbo

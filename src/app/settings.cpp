@@ -4,6 +4,5 @@ namespace kelbo::settings {
 
 std::int16_t TransparencyLevel = kStartTransparency;
 bool AlwaysOnTop = kStartAlwaysOnTop;
-bool IsIdle = false;
 
 }  // namespace kelbo::settings

@@ -13,7 +13,5 @@ inline constexpr bool kStartAlwaysOnTop = true;
 extern std::int16_t TransparencyLevel;
 // Whether the main window stays in the topmost band.
 extern bool AlwaysOnTop;
-// Whether the user has been away long enough for the idle drift.
-extern bool IsIdle;
 
 }  // namespace kelbo::settings

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/app_title.h"
 #include "resource_ids.h"
 #include "ui/common_controls.h"
 #include "ui/prompt_dialog.h"

@@ -1,6 +1,7 @@
 #include "app/window_effects.h"
 
 #include "app/error_report.h"
+#include "app/opacity_level.h"
 #include "app/region_box.h"
 #include "ui/form.h"
 #include "ui/handles.h"

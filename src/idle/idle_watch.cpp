@@ -1,23 +1,21 @@
 #include "idle/idle_watch.h"
 
 #include "app/environment.h"
-#include "app/settings.h"
 #include "idle/idle_time.h"
 #include "ui/form.h"
 #include "ui/screen.h"
 
 namespace kelbo {
 
-IdleWatch::IdleWatch(Form& window, std::function<void()> onDriftTick)
-    : window_(window), driftTimer_(10, false, std::move(onDriftTick)) {}
+IdleWatch::IdleWatch(Form& window) : window_(window), driftTimer_(10, false, [this] { Step(); }) {}
 
 void IdleWatch::Check() {
   if (IsIdleTime(Env().LastInputTick(), Env().TickCount())) {
-    settings::IsIdle = true;
+    isIdle_ = true;
     driftTimer_.SetEnabled(true);
   } else {
     // The drift timer stops itself and brings the window home on its next tick.
-    settings::IsIdle = false;
+    isIdle_ = false;
   }
 }
 
@@ -28,13 +26,13 @@ void IdleWatch::MoveHome(WindowPlace home) {
     return;
   }
   const Form::Bounds at = window_.OuterBounds();
-  const WindowPlace kept =
-      OnScreen({at.top, at.left}, Screen::Width(), Screen::Height(), at.width, at.height);
+  const WindowPlace kept = OnScreen({.left = at.left, .top = at.top}, Screen::Width(),
+                                    Screen::Height(), at.width, at.height);
   window_.MoveTo(kept.left, kept.top);
 }
 
 void IdleWatch::Step() {
-  if (!settings::IsIdle) {
+  if (!isIdle_) {
     // The user is back: stop, and go home. The direction is kept for the next
     // idle period.
     driftTimer_.SetEnabled(false);

@@ -4,8 +4,6 @@
 // home once the user is back.
 #pragma once
 
-#include <functional>
-
 #include "idle/drift_rules.h"
 #include "idle/placement.h"
 #include "ui/timer.h"
@@ -16,11 +14,9 @@ class Form;
 
 class IdleWatch {
  public:
-  // `onDriftTick` runs at each expiry of the drift timer and is expected to
-  // call Step(); it lets the window name its own handler.
-  IdleWatch(Form& window, std::function<void()> onDriftTick);
+  explicit IdleWatch(Form& window);
 
-  // The drift timer, every 10 ms while on; the window runs it.
+  // The drift timer, every 10 ms while on, running Step(); the window runs it.
   Timer& DriftTimer() { return driftTimer_; }
 
   // Where the window goes back to; the start-up sets it where it placed the
@@ -34,6 +30,11 @@ class IdleWatch {
   Direction MoveDirection() const { return direction_; }
   void SetMoveDirection(Direction direction) { direction_ = direction; }
 
+  // Whether the user has been away long enough for the idle drift.
+  bool IsIdle() const { return isIdle_; }
+  // The start-up's value: not idle.
+  void ClearIdle() { isIdle_ = false; }
+
   // Raises IsIdle and starts the drift after more than 60 idle seconds;
   // lowers IsIdle otherwise.
   void Check();
@@ -46,6 +47,7 @@ class IdleWatch {
   Timer driftTimer_;
   WindowPlace home_{};
   Direction direction_ = kStartDirection;
+  bool isIdle_ = false;
 };
 
 }  // namespace kelbo

@@ -1,5 +1,6 @@
 #include "main_window/frm_main.h"
 
+#include "app/app_title.h"
 #include "app/environment.h"
 #include "app/settings.h"
 #include "app/window_effects.h"
@@ -12,8 +13,7 @@
 
 namespace kelbo {
 
-FrmMain::FrmMain()
-    : tmr1(1000, true, [this] { tmr1_Timer(); }), idle_(*this, [this] { tmr2_Timer(); }) {}
+FrmMain::FrmMain() : tmr1(1000, true, [this] { tmr1_Timer(); }), idle_(*this) {}
 
 // The window is destroyed here, while the whole FrmMain still exists, so that
 // its own WM_DESTROY handling (taking the tray icon away) runs as on any close.
@@ -105,11 +105,11 @@ void FrmMain::Form_Load() {
   const WindowPlace corner = HomeOnThisScreen();
   SetLeft(corner.left);
   SetTop(corner.top);
-  idle_.SetHome({Top(), Left()});
+  idle_.SetHome({.left = Left(), .top = Top()});
   SetWindowTopmost(hWnd(), true);
   idle_.SetMoveDirection(kStartDirection);
   settings::AlwaysOnTop = settings::kStartAlwaysOnTop;
-  settings::IsIdle = false;
+  idle_.ClearIdle();
   tmr1_Timer();
 }
 
@@ -210,11 +210,12 @@ void FrmMain::ShowOnRequest() {
 // The bottom-right corner of the work area as it is now, 500 twips up, in
 // whole pixels as the window system will hold it.
 WindowPlace FrmMain::HomeOnThisScreen() const {
-  const WindowPlace corner =
-      HomeCorner(Env().WorkArea(), Screen::TwipsPerPixelX(), Screen::TwipsPerPixelY(), Width(),
-                 Height(), main_layout::kBottomGap);
-  return {static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY()),
-          static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX())};
+  const PixelArea work = ClipToScreen(Env().WorkArea(), Screen::ToPixelsX(Screen::Width()),
+                                      Screen::ToPixelsY(Screen::Height()));
+  const WindowPlace corner = HomeCorner(work, Screen::TwipsPerPixelX(), Screen::TwipsPerPixelY(),
+                                        Width(), Height(), main_layout::kBottomGap);
+  return {.left = static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX()),
+          .top = static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY())};
 }
 
 // The screen changed size or resolution: home is worked out again by the

@@ -1,6 +1,7 @@
 #include "tray/tray_icon.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kelbo {
 
@@ -98,11 +99,11 @@ void TrayIcon::Remove() {
 }
 
 TrayIcon::MenuChoice TrayIcon::OpenMenu() const {
-  // The items in order, from 1; 0 is a menu dismissed without a choice.
-  constexpr MenuChoice kChoices[] = {MenuChoice::None, MenuChoice::Show, MenuChoice::Configure,
-                                     MenuChoice::Exit};
+  // The items count from 1; 0 is a menu dismissed without a choice.
   const int chosen = menu_.Track(record_.hWnd);
-  return chosen >= 0 && chosen < 4 ? kChoices[chosen] : MenuChoice::None;
+  return chosen >= 1 && chosen <= static_cast<int>(std::size(kMenuItems))
+             ? kMenuItems[chosen - 1].choice
+             : MenuChoice::None;
 }
 
 bool TrayIcon::OnMessage(UINT message, LPARAM lParam, const std::function<void(TrayAction)>& act) {

@@ -69,6 +69,14 @@ class TrayIcon {
 
   // The icon's popup menu, opened at the pointer; what the user chose.
   enum class MenuChoice { None, Show, Configure, Exit };
+  // The menu's items in order: what each shows and what choosing it means.
+  struct MenuItem {
+    const wchar_t* caption;
+    MenuChoice choice;
+  };
+  static constexpr MenuItem kMenuItems[] = {{L"Show Kelbo Time", MenuChoice::Show},
+                                            {L"Configure", MenuChoice::Configure},
+                                            {L"Exit", MenuChoice::Exit}};
   MenuChoice OpenMenu() const;
   HMENU MenuHandle() const { return menu_.Handle(); }
 
@@ -82,7 +90,7 @@ class TrayIcon {
   void Retry();
 
   NOTIFYICONDATAA record_{};
-  PopupMenu menu_{L"Show Kelbo Time", L"Configure", L"Exit"};
+  PopupMenu menu_{kMenuItems};
   UniqueIcon icon_;
   bool inTray_ = false;
   bool busy_ = false;

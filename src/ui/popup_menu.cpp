@@ -2,9 +2,11 @@
 
 namespace kelbo {
 
-PopupMenu::PopupMenu(std::initializer_list<const wchar_t*> items) : menu_(::CreatePopupMenu()) {
-  UINT id = 1;
-  for (const wchar_t* item : items) ::AppendMenuW(menu_.get(), MF_STRING, id++, item);
+PopupMenu::PopupMenu() : menu_(::CreatePopupMenu()) {}
+
+void PopupMenu::Append(const wchar_t* caption) {
+  const UINT id = static_cast<UINT>(::GetMenuItemCount(menu_.get())) + 1;
+  ::AppendMenuW(menu_.get(), MF_STRING, id, caption);
 }
 
 int PopupMenu::Track(HWND owner) const {

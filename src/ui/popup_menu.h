@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <initializer_list>
+#include <cstddef>
 
 #include "ui/handles.h"
 
@@ -11,7 +11,12 @@ namespace kelbo {
 
 class PopupMenu {
  public:
-  explicit PopupMenu(std::initializer_list<const wchar_t*> items);
+  // The items' captions in order, each followed by its own fields that the
+  // menu has no use for: a caller keeps one table of items and what they mean.
+  template <typename Item, std::size_t N>
+  explicit PopupMenu(const Item (&items)[N]) : PopupMenu() {
+    for (const Item& item : items) Append(item.caption);
+  }
   HMENU Handle() const { return menu_.get(); }
 
   // Opens the menu at the pointer for `owner` and waits for a choice: the
@@ -20,6 +25,9 @@ class PopupMenu {
   int Track(HWND owner) const;
 
  private:
+  PopupMenu();
+  void Append(const wchar_t* caption);
+
   UniqueMenu menu_;
 };
 

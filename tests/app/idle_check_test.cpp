@@ -20,7 +20,7 @@ TEST(IdleCheck, RaisesIdleAndStartsTheDriftOnlyPastTheMinute) {
     frm.Idle().DriftTimer().SetEnabled(false);
     Scripted().SetIdleMilliseconds(c.idleMs);
     frm.tmr1_Timer();  // the check is the tick's last step
-    EXPECT_EQ(settings::IsIdle, c.idle) << c.idleMs;
+    EXPECT_EQ(frm.Idle().IsIdle(), c.idle) << c.idleMs;
     EXPECT_EQ(frm.Idle().DriftTimer().Enabled(), c.idle) << c.idleMs;
   }
 }
@@ -32,13 +32,13 @@ TEST(IdleCheck, BackFromIdleLowersTheFlagButLeavesTheTimerToStopItself) {
   frm.CheckIdle();
   const float top = frm.Top(), left = frm.Left();
   frm.CheckIdle();  // still away: on again, nothing moves here
-  EXPECT_TRUE(settings::IsIdle);
+  EXPECT_TRUE(frm.Idle().IsIdle());
   EXPECT_EQ(frm.Top(), top);
   EXPECT_EQ(frm.Left(), left);
 
   Scripted().SetIdleMilliseconds(200);
   frm.CheckIdle();
-  EXPECT_FALSE(settings::IsIdle);
+  EXPECT_FALSE(frm.Idle().IsIdle());
   EXPECT_TRUE(frm.Idle().DriftTimer().Enabled());
 }
 

@@ -20,7 +20,6 @@ class Startup : public ::testing::Test {
   void SetUp() override {
     settings::TransparencyLevel = 1;  // the start-up must give every setting its value
     settings::AlwaysOnTop = false;
-    settings::IsIdle = true;
     frm.Load();
   }
   RECT Rect() const {
@@ -77,7 +76,7 @@ TEST_F(Startup, BottomRightCornerFiveHundredTwipsAboveTheBottom) {
 }
 
 TEST_F(Startup, AtRestWithTheClockRunningOnTheDiscsColour) {
-  EXPECT_FALSE(settings::IsIdle);
+  EXPECT_FALSE(frm.Idle().IsIdle());
   EXPECT_EQ(frm.Idle().MoveDirection(), Direction::UpLeft);
   EXPECT_TRUE(frm.tmr1.Enabled());
   EXPECT_FALSE(frm.Idle().DriftTimer().Enabled());
@@ -210,7 +209,7 @@ TEST_F(Startup, FirstTickAlreadyRaisesIdleWhenTheUserIsAway) {
   FrmMain away;
   Scripted().SetIdleMilliseconds(3'600'000);
   away.Load();
-  EXPECT_TRUE(settings::IsIdle);
+  EXPECT_TRUE(away.Idle().IsIdle());
   EXPECT_TRUE(away.Idle().DriftTimer().Enabled());
 }
 

@@ -192,17 +192,17 @@ TEST_F(Tray, ASecondStartsRequestAlwaysLeavesTheDiscShownAndVisible) {
     int alpha;
   } cases[] = {
       {"shown already", [](FrmMain&) {}, 225},
-      {"in the tray", [](FrmMain& frm) { frm.imgMin_Click(); }, 225},
+      {"in the tray", [](FrmMain& clock) { clock.imgMin_Click(); }, 225},
       {"invisible at level 0",
-       [](FrmMain& frm) {
+       [](FrmMain& clock) {
          Scripted().answers.push_back(L"0");
-         frm.cmdTran_Click();
+         clock.cmdTran_Click();
        },
        225},
       {"at level 40, which stays",
-       [](FrmMain& frm) {
+       [](FrmMain& clock) {
          Scripted().answers.push_back(L"40");
-         frm.cmdTran_Click();
+         clock.cmdTran_Click();
        },
        40},
   };
