@@ -40,7 +40,7 @@ int main() {
   BenchEnvironment environment;
   InstallEnvironment(environment);
 
-  FrmMain frm;
+  Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
   constexpr int kRounds = 2000;

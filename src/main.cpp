@@ -45,7 +45,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // is gone.
   kelbo::Form::SetErrorHandler(kelbo::ReportUnexpectedError);
   try {
-    auto frmMain = std::make_unique<kelbo::FrmMain>();
+    auto frmMain = std::make_unique<kelbo::Owned<kelbo::FrmMain>>();
     frmMain->Load();
     frmMain->Show();
     // The program ends when no window of it is left open.
@@ -56,7 +56,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       } else {
         // The disc was closed while the options dialog kept the program
         // alive: a new disc, made before the old one's dialog goes with it.
-        auto fresh = std::make_unique<kelbo::FrmMain>();
+        auto fresh = std::make_unique<kelbo::Owned<kelbo::FrmMain>>();
         fresh->Load();
         fresh->Show();
         frmMain = std::move(fresh);

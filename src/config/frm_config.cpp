@@ -4,43 +4,30 @@
 
 #include "app/settings.h"
 #include "app/window_effects.h"
+#include "config/config_layout.h"
 #include "resource_ids.h"
 #include "ui/screen.h"
 
 namespace kelbo {
 
-namespace {
-constexpr FontStyle kTitleFont{L"MS Sans Serif", 9.75, true};
-constexpr FontStyle kBoldFont{L"MS Sans Serif", 8.25, true};
-constexpr TwipsSize kClient{3840, 2010};
-constexpr Slider::Range kOpacityRange{0, 255, 1, 5, 16};
-}  // namespace
-
 FrmConfig::FrmConfig(std::function<HWND()> previewWindow)
     : previewWindow_(std::move(previewWindow)),
-      lbl1_("lbl1", {360, 0, 2775, 255}, L"Tranparency Level", Label::Align::Center),
-      lblVal_("lblVal", {3000, 240, 615, 255}, L"", Label::Align::Right) {}
-
-// The window goes while the whole dialog still exists, so that nothing it
-// handles on the way out meets half a dialog.
-FrmConfig::~FrmConfig() {
-  Unload();
-}
+      lbl1_("lbl1", config_layout::kLbl1, config_layout::kLbl1Text, Label::Align::Center),
+      lblVal_("lblVal", config_layout::kLblVal, L"", Label::Align::Right) {}
 
 void FrmConfig::Load() {
-  CreateForm({L"KelboTimeConfig", L"Configure Options",
-              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-              ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE, true});
+  using namespace config_layout;
+  CreateForm({kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+              WS_EX_CONTROLPARENT, ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE, true});
   lbl1_.SetFont(Font(kTitleFont));
   lblVal_.SetFont(Font(kBoldFont));
   AddControl(lbl1_);
   AddControl(lblVal_);
-  // Created in tab order: the button, the slider, the check box.
-  cmdSave_.Create(*this, {{1200, 1680, 1335, 255}, L"Save && Exit", kBoldFont, true}, true,
+  // Created in tab order.
+  cmdSave_.Create(*this, {kCmdSave, kCmdSaveText, kBoldFont, true}, true,
                   [this] { cmdSave_Click(); });
-  Sldr1_.Create(*this, {{480, 240, 2535, 375}, L"", kBoldFont, true}, kOpacityRange,
-                [this] { Sldr1_Change(); });
-  chkAOT_.Create(*this, {{840, 600, 1935, 375}, L"   Alway On Top", kBoldFont, true});
+  Sldr1_.Create(*this, {kSldr1, L"", kBoldFont, true}, kOpacityRange, [this] { Sldr1_Change(); });
+  chkAOT_.Create(*this, {kChkAOT, kChkAOTText, kBoldFont, true});
   SetInitialFocus(cmdSave_.hWnd());
   Form_Load();
 }

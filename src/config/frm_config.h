@@ -16,7 +16,6 @@ class FrmConfig : public Form {
   // `previewWindow` gives the window whose opacity the slider previews and
   // whose topmost band Save sets, or null once that window is gone.
   explicit FrmConfig(std::function<HWND()> previewWindow);
-  ~FrmConfig() override;
 
   // Creates the dialog from its layout and runs Form_Load; the caller shows it.
   void Load();
@@ -33,6 +32,7 @@ class FrmConfig : public Form {
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnClose() override;
+  ~FrmConfig() override = default;  // held as an Owned<FrmConfig>
 
  private:
   std::function<HWND()> previewWindow_;

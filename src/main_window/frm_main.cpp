@@ -15,12 +15,6 @@ namespace kelbo {
 
 FrmMain::FrmMain() : tmr1(1000, true, [this] { tmr1_Timer(); }), idle_(*this) {}
 
-// The window is destroyed here, while the whole FrmMain still exists, so that
-// its own WM_DESTROY handling (taking the tray icon away) runs as on any close.
-FrmMain::~FrmMain() {
-  Unload();
-}
-
 namespace {
 SIZE PixelSize(const TwipsRect& box) {
   const RECT r = ToPixels(box);
@@ -246,7 +240,7 @@ bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
 // beside it. An open dialog is only brought forward, as the user left it.
 void FrmMain::ShowConfig() {
   if (!frmConfig_ || !frmConfig_->IsLoaded()) {
-    frmConfig_ = std::make_unique<FrmConfig>([this] { return hWnd(); });
+    frmConfig_ = std::make_unique<Owned<FrmConfig>>([this] { return hWnd(); });
     frmConfig_->Load();
   }
   frmConfig_->Show();

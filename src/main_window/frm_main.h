@@ -19,7 +19,6 @@ namespace kelbo {
 class FrmMain : public Form {
  public:
   FrmMain();
-  ~FrmMain() override;
 
   static constexpr const wchar_t* kClassName = L"KelboTimeMain";
 
@@ -46,6 +45,7 @@ class FrmMain : public Form {
   ClockFace& Face() { return face_; }
   IdleWatch& Idle() { return idle_; }
   const TrayIcon& Tray() const { return tray_; }
+  TrayIcon& Tray() { return tray_; }
   const PushButton& cmdTran() const { return cmdTran_; }
   // The options dialog while it is open, else null.
   FrmConfig* frmConfig() const;
@@ -70,7 +70,10 @@ class FrmMain : public Form {
   PushButton cmdTran_;
   std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
   // Kept after it closes until the next opening, which loads a fresh one.
-  std::unique_ptr<FrmConfig> frmConfig_;
+  std::unique_ptr<Owned<FrmConfig>> frmConfig_;
+
+ protected:
+  ~FrmMain() override = default;  // held as an Owned<FrmMain>
 };
 
 }  // namespace kelbo

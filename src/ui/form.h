@@ -6,14 +6,17 @@
 
 #include <exception>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/child_routing.h"
 #include "ui/control.h"
+#include "ui/font_cache.h"
 #include "ui/handles.h"
 #include "ui/timer.h"
+#include "ui/tooltips.h"
+#include "ui/window_geometry.h"
 
 namespace kelbo {
 
@@ -34,11 +37,12 @@ struct FormOptions {
   bool commonControls = false;
 };
 
+// A form: derive from it, and hold the derived form as an Owned<> one
+// (below), which closes the window while the whole form still exists.
 class Form {
  public:
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
-  virtual ~Form();
 
   HWND hWnd() const { return hwnd_; }
   bool IsLoaded() const { return hwnd_ != nullptr; }
@@ -48,22 +52,31 @@ class Form {
   struct Bounds {
     float left, top, width, height;
   };
-  Bounds OuterBounds() const;  // all four from one read
-  float Left() const;
-  float Top() const;
-  float Width() const;
-  float Height() const;
-  void SetLeft(float twips);
-  void SetTop(float twips);
-  void SetWidth(float twips);
-  void SetHeight(float twips);
+  Bounds OuterBounds() const {  // all four from one read
+    const TwipsBounds b = BoundsInTwips(hwnd_);
+    return {b.left, b.top, b.width, b.height};
+  }
+  float Left() const { return OuterBounds().left; }
+  float Top() const { return OuterBounds().top; }
+  float Width() const { return OuterBounds().width; }
+  float Height() const { return OuterBounds().height; }
+  void SetLeft(float twips) { MoveInTwips(hwnd_, twips, Top()); }
+  void SetTop(float twips) { MoveInTwips(hwnd_, Left(), twips); }
+  void SetWidth(float twips) { ResizeInTwips(hwnd_, twips, Height()); }
+  void SetHeight(float twips) { ResizeInTwips(hwnd_, Width(), twips); }
   // Left and Top in one move, so that the window never stands half-way.
-  void MoveTo(float leftTwips, float topTwips);
+  void MoveTo(float leftTwips, float topTwips) { MoveInTwips(hwnd_, leftTwips, topTwips); }
 
-  bool Visible() const;
-  void SetVisible(bool visible);  // shows without activating
-  void Show();                    // shows and activates
-  void Unload();                  // closes and destroys the window
+  bool Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
+  // Shows without activating.
+  void SetVisible(bool visible) {
+    if (hwnd_) ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+  }
+  void Show();  // shows and activates
+  // Closes and destroys the window.
+  void Unload() {
+    if (hwnd_) ::DestroyWindow(hwnd_);
+  }
 
   COLORREF BackColor() const { return backColor_; }
   void SetBackColor(COLORREF colour);
@@ -88,22 +101,30 @@ class Form {
   // For windowed child controls: they are created here and report through
   // these handlers.
   HWND CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style);
-  void OnCommand(HWND child, std::function<void(WORD code)> handler);
-  void OnScroll(HWND child, std::function<void()> handler);
+  void OnCommand(HWND child, std::function<void(WORD code)> handler) {
+    children_.OnCommand(child, std::move(handler));
+  }
+  void OnScroll(HWND child, std::function<void()> handler) {
+    children_.OnScroll(child, std::move(handler));
+  }
 
   // The parts a form is composed of. Controls paint in the order added.
   void AddControl(Control& control);
   void AddTimer(Timer& timer);
-  void AddTooltip(const Control& control, const std::wstring& text);
-  HFONT Font(const FontStyle& wanted);
+  void AddTooltip(const Control& control, const std::wstring& text) { tips_.Add(control, text); }
+  HFONT Font(const FontStyle& wanted) { return fonts_.Get(wanted); }
 
  protected:
   Form() = default;
+  // A form whose window is still open here was not held as an Owned<> one:
+  // the derived part is gone, and so are its handlers for the window's last
+  // messages. That is reported as an error; then the window is closed.
+  virtual ~Form();
   // Throws std::runtime_error with the system's reason when the window
   // cannot be made.
   void CreateForm(const FormOptions& options);
   // The child control that has the keyboard focus when the form first opens.
-  void SetInitialFocus(HWND child) { focus_ = child; }
+  void SetInitialFocus(HWND child) { children_.SetFocusTarget(child); }
 
   // Messages a form wants before the common handling; return true when handled.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -112,14 +133,8 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void OnPaint();
-  void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
-  void MakeTooltip();
   Control* ClickableAt(POINT pixel) const;
   void Detach();
-  void MoveToPixels(int x, int y);
-  void ResizeTo(int width, int height);
-  RECT WindowRect() const;
 
   HWND hwnd_ = nullptr;
   bool dialogKeys_ = false;
@@ -128,18 +143,21 @@ class Form {
   UniqueBrush backBrush_;  // for child controls drawn on the form's colour
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
-  std::vector<std::pair<FontStyle, UniqueFont>> fonts_;
-  std::map<HWND, std::function<void(WORD)>> commandHandlers_;
-  std::map<HWND, std::function<void()>> scrollHandlers_;
-  // Not owned by the form's window: an owned topmost popup keeps Wine from
-  // putting its owner into the topmost band. Destroyed with the window.
-  UniqueWindow tooltip_;
-  // Tips waiting for the tooltip, which is made when the pointer first comes
-  // over one of them.
-  std::vector<std::pair<const Control*, std::wstring>> tips_;
+  FontCache fonts_;
+  ChildRouting children_;
+  Tooltips tips_;
   Control* pressed_ = nullptr;
-  HWND focus_ = nullptr;  // restored when a form with dialog keys is activated again
-  int nextChildId_ = 100;
+};
+
+// A form as its owner holds it. Its window is destroyed here, while the
+// whole form exists, so that every handler of the form, the derived ones
+// included, sees the window go. The program's forms keep their destructors
+// protected, so that only an Owned<> one can be destroyed.
+template <typename F>
+class Owned final : public F {
+ public:
+  using F::F;
+  ~Owned() override { this->Unload(); }
 };
 
 }  // namespace kelbo

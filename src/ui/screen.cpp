@@ -15,10 +15,12 @@ struct Metrics {
   int widthPixels, heightPixels;
 };
 
+int testDpi = 0;
+
 Metrics Read() {
   WindowDc screen(nullptr);
-  const int dpiX = ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
-  const int dpiY = ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
+  const int dpiX = testDpi ? testDpi : ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
+  const int dpiY = testDpi ? testDpi : ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
   return {dpiX,
           dpiY,
           TwipsPerPixel(dpiX),
@@ -36,6 +38,11 @@ Metrics& Cached() {
 
 void Refresh() {
   Cached() = Read();
+}
+
+void UseDpiForTesting(int dpi) {
+  testDpi = dpi;
+  Refresh();
 }
 
 int Dpi() {

@@ -21,4 +21,8 @@ int ToPixelsY(double twips);
 // Reads the DPI and the screen size again.
 void Refresh();
 
+// From now on, this DPI instead of the system's; 0 puts the system's back.
+// For tests of the layout at other scales.
+void UseDpiForTesting(int dpi);
+
 }  // namespace kelbo::Screen

@@ -47,7 +47,7 @@ class ClockTick : public ::testing::Test {
       EXPECT_EQ(Shown(row, first + i), colours[i])
           << "position " << first + i << " at " << t.hour << ":" << t.minute << ":" << t.second;
   }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
 TEST_F(ClockTick, ShowsTheTimeInBinary) {

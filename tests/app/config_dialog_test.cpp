@@ -34,7 +34,7 @@ class ConfigDialog : public ::testing::Test {
   static void CloseByTitleBar(FrmConfig& dialog) {
     ::SendMessageW(dialog.hWnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
 TEST_F(ConfigDialog, OpensWithTheCurrentSettings) {

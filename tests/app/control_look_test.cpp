@@ -32,7 +32,7 @@ void CALLBACK InspectAndCancelPrompt(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST(ControlLook, DialogsAreCurrentAndTheHiddenButtonClassic) {
-  FrmMain frm;
+  Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
   frm.imgConfig_Click();

@@ -29,7 +29,7 @@ class ThrowingForm : public Form {
 };
 
 TEST(FormErrors, AWindowThatCannotBeMadeThrowsWithTheReason) {
-  ThrowingForm form;
+  Owned<ThrowingForm> form;
   try {
     form.Load(L"");  // no class can be registered without a name
     ADD_FAILURE() << "no exception";
@@ -50,16 +50,31 @@ struct ErrorHandlerScope {
 TEST(FormErrors, AnExceptionInAHandlerReachesTheErrorHandler) {
   std::string reported;
   const ErrorHandlerScope scope([&](const std::exception& error) { reported = error.what(); });
-  ThrowingForm form;
+  Owned<ThrowingForm> form;
   form.Load(L"KelboTimeThrowingForm");
   ASSERT_TRUE(form.IsLoaded());
   EXPECT_EQ(::SendMessageW(form.hWnd(), WM_APP + 7, 0, 0), 0);
   EXPECT_EQ(reported, "handler failed");
 }
 
+// A form held bare rather than as an Owned<> one reaches its base destructor
+// with the window open: that is said loudly, and the window still goes.
+TEST(FormErrors, AFormThatForgetsToCloseItsWindowIsReported) {
+  std::string reported;
+  const ErrorHandlerScope scope([&](const std::exception& error) { reported = error.what(); });
+  HWND window = nullptr;
+  {
+    ThrowingForm bare;
+    bare.Load(L"KelboTimeThrowingForm");
+    window = bare.hWnd();
+  }
+  EXPECT_EQ(reported, "A form was destroyed with its window open");
+  EXPECT_FALSE(::IsWindow(window));
+}
+
 TEST(FormErrors, AHandlerThatThrowsItselfIsNoEscapeEither) {
   const ErrorHandlerScope scope([](const std::exception&) { throw 42; });
-  ThrowingForm form;
+  Owned<ThrowingForm> form;
   form.Load(L"KelboTimeThrowingForm");
   EXPECT_EQ(::SendMessageW(form.hWnd(), WM_APP + 7, 0, 0), 0);
   EXPECT_TRUE(form.IsLoaded());
@@ -81,7 +96,7 @@ TEST(FormErrors, AFailingPartIsReportedAndTheClockStays) {
   for (const auto& c : cases) {
     Scripted().messages.clear();
     Scripted().onPrompt = c.fail;
-    FrmMain frm;
+    Owned<FrmMain> frm;
     frm.Load();
     frm.Show();
     frm.cmdTran().Click();  // through the real window procedure

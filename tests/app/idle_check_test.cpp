@@ -10,7 +10,7 @@ namespace kelbo::testing {
 namespace {
 
 TEST(IdleCheck, RaisesIdleAndStartsTheDriftOnlyPastTheMinute) {
-  FrmMain frm;
+  Owned<FrmMain> frm;
   frm.Load();
   const struct {
     std::uint32_t idleMs;
@@ -26,7 +26,7 @@ TEST(IdleCheck, RaisesIdleAndStartsTheDriftOnlyPastTheMinute) {
 }
 
 TEST(IdleCheck, BackFromIdleLowersTheFlagButLeavesTheTimerToStopItself) {
-  FrmMain frm;
+  Owned<FrmMain> frm;
   frm.Load();
   Scripted().SetIdleMilliseconds(90'000);
   frm.CheckIdle();

@@ -24,7 +24,7 @@ class IdleDrift : public ::testing::Test {
   }
   Direction direction() { return frm.Idle().MoveDirection(); }
   WindowPlace home() { return frm.Idle().Home(); }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
 TEST_F(IdleDrift, FirstTickFromHomeGoesUpLeft) {
@@ -110,7 +110,7 @@ TEST_F(IdleDrift, AScreenChangeWhileDriftingKeepsTheDiscOnTheScreen) {
 
 TEST(ScreenChange, AClockAtRestOrInTheTrayGoesToTheNewHome) {
   for (bool inTray : {false, true}) {
-    FrmMain frm;
+    Owned<FrmMain> frm;
     frm.Load();
     frm.Show();
     if (inTray) frm.imgMin_Click();

@@ -27,29 +27,51 @@ class Startup : public ::testing::Test {
     ::GetWindowRect(frm.hWnd(), &r);
     return r;
   }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
-TEST_F(Startup, SquareOfTwentySixSeventyTwipsCutToAnEllipse) {
-  const int side = Screen::ToPixelsX(2670);
-  const RECT r = Rect();
-  EXPECT_EQ(r.right - r.left, side);
-  EXPECT_EQ(r.bottom - r.top, Screen::ToPixelsY(2670));
+// The layout at the scales users run: 2670 twips square, cut to an ellipse
+// inset 2 pixels, home in the bottom-right corner of the 1024 x 768 test
+// screen, 500 twips up.
+TEST(Layout, SquareCutToAnEllipseAndHomeAtEachScale) {
+  struct DpiScope {
+    explicit DpiScope(int dpi) { Screen::UseDpiForTesting(dpi); }
+    ~DpiScope() { Screen::UseDpiForTesting(0); }
+  };
+  const struct {
+    int dpi, side;
+    POINT home;
+  } cases[] = {
+      {96, 178, {846, 557}},   // 15 twips a pixel
+      {120, 222, {802, 504}},  // 12: 222.5 rounds to even
+      {144, 267, {757, 451}},  // 10
+  };
+  for (const auto& c : cases) {
+    const DpiScope scale(c.dpi);
+    Owned<FrmMain> frm;
+    frm.Load();
+    RECT r;
+    ::GetWindowRect(frm.hWnd(), &r);
+    EXPECT_EQ(r.right - r.left, c.side) << c.dpi;
+    EXPECT_EQ(r.bottom - r.top, c.side) << c.dpi;
+    EXPECT_EQ(r.left, c.home.x) << c.dpi;
+    EXPECT_EQ(r.top, c.home.y) << c.dpi;
 
-  UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
-  ASSERT_EQ(::GetWindowRgn(frm.hWnd(), region.get()), COMPLEXREGION);
-  RECT box;
-  ::GetRgnBox(region.get(), &box);
-  EXPECT_EQ(box.left, 2);
-  EXPECT_EQ(box.top, 2);
-  // Windows and Wine differ by a pixel on where an elliptic region's box ends.
-  EXPECT_GE(box.right, side - 3);
-  EXPECT_LE(box.right, side - 2);
-  // An ellipse: the corners are cut, the middle of each side is kept.
-  EXPECT_FALSE(::PtInRegion(region.get(), 4, 4));
-  EXPECT_FALSE(::PtInRegion(region.get(), side - 5, side - 5));
-  EXPECT_TRUE(::PtInRegion(region.get(), side / 2, 3));
-  EXPECT_TRUE(::PtInRegion(region.get(), 3, side / 2));
+    UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+    ASSERT_EQ(::GetWindowRgn(frm.hWnd(), region.get()), COMPLEXREGION) << c.dpi;
+    RECT box;
+    ::GetRgnBox(region.get(), &box);
+    EXPECT_EQ(box.left, 2) << c.dpi;
+    EXPECT_EQ(box.top, 2) << c.dpi;
+    // Windows and Wine differ by a pixel on where an elliptic region's box ends.
+    EXPECT_GE(box.right, c.side - 3) << c.dpi;
+    EXPECT_LE(box.right, c.side - 2) << c.dpi;
+    // An ellipse: the corners are cut, the middle of each side is kept.
+    EXPECT_FALSE(::PtInRegion(region.get(), 4, 4)) << c.dpi;
+    EXPECT_FALSE(::PtInRegion(region.get(), c.side - 5, c.side - 5)) << c.dpi;
+    EXPECT_TRUE(::PtInRegion(region.get(), c.side / 2, 3)) << c.dpi;
+    EXPECT_TRUE(::PtInRegion(region.get(), 3, c.side / 2)) << c.dpi;
+  }
 }
 
 TEST_F(Startup, LayeredAtTwoTwentyFiveWithAlphaOnlyAndTopmost) {
@@ -67,8 +89,8 @@ TEST_F(Startup, LayeredAtTwoTwentyFiveWithAlphaOnlyAndTopmost) {
 
 TEST_F(Startup, BottomRightCornerFiveHundredTwipsAboveTheBottom) {
   const RECT r = Rect();
-  EXPECT_EQ(r.right, ::GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(r.top, Screen::ToPixelsY(Screen::Height() - 2670 - 500));
+  EXPECT_EQ(r.right, 1024);  // the test screen's width
+  EXPECT_EQ(r.top, 557);     // 768 - 178 - 33.3
   // Home is where the window really is, read back in twips.
   EXPECT_FLOAT_EQ(frm.Idle().Home().top, frm.Top());
   EXPECT_FLOAT_EQ(frm.Idle().Home().left, frm.Left());
@@ -172,7 +194,7 @@ TEST(WorkArea, HomeIsClearOfTheTaskbarAtStartAndAfterAChange) {
   };
   for (const auto& c : cases) {
     Scripted().workArea = c.work;
-    FrmMain started;
+    Owned<FrmMain> started;
     started.Load();
     RECT r;
     ::GetWindowRect(started.hWnd(), &r);
@@ -181,7 +203,7 @@ TEST(WorkArea, HomeIsClearOfTheTaskbarAtStartAndAfterAChange) {
   }
   // The taskbar moves while the clock runs: it goes to the new home.
   Scripted().workArea = PixelArea{0, 0, 1024, 768};
-  FrmMain frm;
+  Owned<FrmMain> frm;
   frm.Load();
   for (const auto& c : cases) {
     Scripted().workArea = c.work;
@@ -206,7 +228,7 @@ TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
 }
 
 TEST_F(Startup, FirstTickAlreadyRaisesIdleWhenTheUserIsAway) {
-  FrmMain away;
+  Owned<FrmMain> away;
   Scripted().SetIdleMilliseconds(3'600'000);
   away.Load();
   EXPECT_TRUE(away.Idle().IsIdle());

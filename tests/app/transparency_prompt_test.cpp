@@ -19,7 +19,7 @@ class TransparencyPrompt : public ::testing::Test {
     Scripted().answers.push_back(text);
     frm.cmdTran().Click();  // a real BM_CLICK on the button
   }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
 TEST_F(TransparencyPrompt, AsksWithItsOwnTexts) {

@@ -36,6 +36,13 @@ HWND OpenMenuWindow() {
   HWND menu = ::FindWindowW(L"#32768", nullptr);
   return menu && ::IsWindowVisible(menu) ? menu : nullptr;
 }
+// The tray's retries, driven without waiting for their timer: each fire is
+// one retry, until the tray stops retrying.
+void RunRetries(FrmMain& frm, int most = 10) {
+  Timer& retries = frm.Tray().RetryTimer();
+  for (int i = 0; i < most && retries.Enabled(); ++i) retries.Fire();
+}
+
 void PressInMenu(WPARAM key) {
   HWND menu = OpenMenuWindow();
   ::PostMessageW(menu, WM_KEYDOWN, key, 0);
@@ -56,7 +63,7 @@ class Tray : public ::testing::Test {
   void Notify(std::uint32_t mouseMessage) {
     ::SendMessageW(frm.hWnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, mouseMessage);
   }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
 TEST_F(Tray, MinimizeAddsTheIconAndHides) {
@@ -74,7 +81,7 @@ TEST_F(Tray, AnAddThatKeepsFailingKeepsTheDiscShownAndSaysSoOnce) {
   frm.imgMin_Click();
   frm.imgMin_Click();  // pressed again while it retries
   EXPECT_TRUE(frm.Visible());
-  PumpFor(2600);
+  RunRetries(frm);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(frm.Tray().InTray());
   ASSERT_EQ(Scripted().messages.size(), 1u);
@@ -85,10 +92,10 @@ TEST_F(Tray, AnAddThatSucceedsOnARetryPutsTheDiscAway) {
   NOTIFYICONDATAA record = frm.Tray().Record();
   ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &record));
   frm.imgMin_Click();
-  PumpFor(500);
+  RunRetries(frm, 1);
   EXPECT_TRUE(frm.Visible());
   ::Shell_NotifyIconA(NIM_DELETE, &record);  // the shell is ready now
-  PumpFor(1000);
+  RunRetries(frm, 1);
   EXPECT_FALSE(frm.Visible());
   EXPECT_TRUE(frm.Tray().InTray());
   EXPECT_TRUE(IconExists());
@@ -207,7 +214,7 @@ TEST_F(Tray, ASecondStartsRequestAlwaysLeavesTheDiscShownAndVisible) {
        40},
   };
   for (const auto& c : cases) {
-    FrmMain other;
+    Owned<FrmMain> other;
     other.Load();
     other.Show();
     c.before(other);
@@ -225,7 +232,7 @@ TEST_F(Tray, ASecondStartWhileThePutAwayIsRetriedKeepsTheDiscShown) {
   frm.imgMin_Click();
   frm.ShowOnRequest();
   ::Shell_NotifyIconA(NIM_DELETE, &record);  // the shell would take it now
-  PumpFor(1000);
+  RunRetries(frm);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(frm.Tray().InTray());
   EXPECT_FALSE(IconExists());
@@ -234,7 +241,7 @@ TEST_F(Tray, ASecondStartWhileThePutAwayIsRetriedKeepsTheDiscShown) {
 TEST(TrayLifetime, AMainWindowGoneWhileInTheTrayTakesItsIconAlong) {
   NOTIFYICONDATAA record;
   {
-    FrmMain frm;
+    Owned<FrmMain> frm;
     frm.Load();
     frm.Show();
     frm.imgMin_Click();
@@ -268,13 +275,13 @@ BOOL WINAPI ShellRefusingReAdds(DWORD operation, NOTIFYICONDATAA* record) {
 TEST(TrayRecord, ANewTaskbarThatRefusesTheIconGetsItsRetriesThenTheDiscIsShown) {
   TrayIcon::UseShellForTesting(ShellRefusingReAdds);
   shellCalls.clear();
-  FrmMain frm;
+  Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
   frm.imgMin_Click();
   ASSERT_FALSE(frm.Visible());
   ::SendMessageW(frm.hWnd(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  PumpFor(2600);
+  RunRetries(frm);
   TrayIcon::UseShellForTesting(nullptr);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(frm.Tray().InTray());
@@ -292,7 +299,7 @@ TEST(TrayRecord, EveryCallHandsTheShellTheOneRecordOfTheFirstVersionForThisBuild
   shellCalls.clear();
   const NOTIFYICONDATAA* record = nullptr;
   {
-    FrmMain frm;
+    Owned<FrmMain> frm;
     frm.Load();
     frm.Show();
     record = &frm.Tray().Record();

@@ -13,7 +13,7 @@ namespace {
 class WindowEffects : public ::testing::Test {
  protected:
   void SetUp() override { frm.Load(); }
-  FrmMain frm;
+  Owned<FrmMain> frm;
 };
 
 TEST_F(WindowEffects, LevelsInRangeSetTheOpacity) {

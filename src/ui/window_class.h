@@ -1,0 +1,16 @@
+// Registering a top-level window class, once per name, with the exe's icon.
+#pragma once
+
+#include <windows.h>
+
+namespace kelbo {
+
+// Throws std::runtime_error with the system's reason when the class cannot
+// be registered. `iconResource` 0: no icon. A name registered already is
+// left as it is.
+void RegisterWindowClass(const wchar_t* className, int iconResource, WNDPROC procedure);
+
+// Throws std::runtime_error naming `what` and the system's last error.
+[[noreturn]] void ThrowSystemError(const char* what);
+
+}  // namespace kelbo
