@@ -5,5 +5,6 @@
 namespace kelbo {
 
 inline constexpr const char* kAppTitle = "Kelbo Time";
+inline constexpr const wchar_t* kAppTitleW = L"Kelbo Time";
 
 }  // namespace kelbo

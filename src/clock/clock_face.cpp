@@ -31,6 +31,18 @@ LocalTime ClockFace::ShowTime() {
   return last;
 }
 
+LocalTime ClockFace::Shown() const {
+  const auto read = [this](Row row) {
+    int value = 0;
+    for (int position = 1; position <= 6; ++position) {
+      const Lamp* lamp = LampAt(row, position);
+      value = value * 2 + (lamp && lamp->FillColor() == kLitColour ? 1 : 0);
+    }
+    return value;
+  };
+  return {read(Row::Hour), read(Row::Minute), read(Row::Second), 0};
+}
+
 void ClockFace::PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps) {
   IntToBin(value, BinaryBuffer);
   const std::size_t length = BinaryBuffer.size();

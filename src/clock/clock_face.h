@@ -25,6 +25,8 @@ class ClockFace {
   // Reads the local time, once for each row, and sets every lamp's colour.
   // Returns the last reading, the second's.
   LocalTime ShowTime();
+  // The time the lamps show now, read back from their colours.
+  LocalTime Shown() const;
 
  private:
   using RowLamps = std::array<std::unique_ptr<Lamp>, 7>;  // by digit position 1..6

@@ -26,7 +26,10 @@ void FrmConfig::Load() {
   // Created in tab order.
   cmdSave_.Create(*this, {kCmdSave, kCmdSaveText, kBoldFont, true}, true,
                   [this] { cmdSave_Click(); });
-  Sldr1_.Create(*this, {kSldr1, L"", kBoldFont, true}, kOpacityRange, [this] { Sldr1_Change(); });
+  // The label is painted: the slider carries its text, as its name for
+  // screen readers.
+  Sldr1_.Create(*this, {kSldr1, kLbl1Text, kBoldFont, true}, kOpacityRange,
+                [this] { Sldr1_Change(); });
   chkAOT_.Create(*this, {kChkAOT, kChkAOTText, kBoldFont, true});
   SetInitialFocus(cmdSave_.hWnd());
   Form_Load();

@@ -1,5 +1,10 @@
 #include "main_window/frm_main.h"
 
+#include <oleacc.h>
+
+#include <cstdio>
+#include <iterator>
+
 #include "app/app_title.h"
 #include "app/environment.h"
 #include "app/settings.h"
@@ -93,6 +98,8 @@ void FrmMain::Form_Load() {
   SetWidth(kWindowSide);
   SetBackColor(kBackColour);
   tray_.Fill(hWnd(), IDI_CUBE, kAppTitle);
+  // For screen readers: the clock's name, and the time the face shows.
+  MakeAccessible({kAppTitleW, ROLE_SYSTEM_CLOCK, [this] { return ShownTimeText(); }});
   tray_.OnLost([this] { Show(); });
   MakeWindowRound(*this);
   SetWindowTransparency(hWnd(), settings::TransparencyLevel);
@@ -105,6 +112,13 @@ void FrmMain::Form_Load() {
   settings::AlwaysOnTop = settings::kStartAlwaysOnTop;
   idle_.ClearIdle();
   tmr1_Timer();
+}
+
+std::wstring FrmMain::ShownTimeText() const {
+  const LocalTime shown = face_.Shown();
+  wchar_t text[16];
+  std::swprintf(text, std::size(text), L"%02d:%02d:%02d", shown.hour, shown.minute, shown.second);
+  return text;
 }
 
 void FrmMain::tmr1_Timer() {

@@ -43,6 +43,7 @@ class FrmMain : public Form {
   Timer tmr1;  // the clock tick, every second
 
   ClockFace& Face() { return face_; }
+  const ClockFace& Face() const { return face_; }
   IdleWatch& Idle() { return idle_; }
   const TrayIcon& Tray() const { return tray_; }
   TrayIcon& Tray() { return tray_; }
@@ -62,6 +63,7 @@ class FrmMain : public Form {
   void ShowConfig();
   void OnTrayAction(TrayAction action);
   WindowPlace HomeOnThisScreen() const;
+  std::wstring ShownTimeText() const;
   void OnScreenChange();
 
   ClockFace face_;

@@ -1,6 +1,9 @@
 #include "ui/child_controls.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
+
+#include <string>
 
 #include "ui/common_controls.h"
 #include "ui/form.h"
@@ -40,6 +43,28 @@ void Slider::Create(Form& form, const ChildLayout& layout, Range range,
   ::SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, range.largeStep);
   ::SendMessageW(hwnd_, TBM_SETTICFREQ, range.tickFrequency, 0);
   form.OnScroll(hwnd_, std::move(onChange));
+  // The system describes a slider by its window, where one exists at all;
+  // this one answers for itself, with its name and its position.
+  accessibility_.Describe(
+      {layout.text, ROLE_SYSTEM_SLIDER, [this] { return std::to_wstring(Position()); }});
+  ::SetPropW(hwnd_, L"KelboSlider", this);
+  systemProcedure_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Slider::AnswerClients)));
+}
+
+LRESULT CALLBACK Slider::AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* slider = static_cast<Slider*>(::GetPropW(hwnd, L"KelboSlider"));
+  if (!slider) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  const WNDPROC system = slider->systemProcedure_;
+  if (message == WM_GETOBJECT)
+    if (const LRESULT answer = slider->accessibility_.Answer(hwnd, wParam, lParam, {}))
+      return answer;
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(system));
+    ::RemovePropW(hwnd, L"KelboSlider");
+    slider->accessibility_.Disconnect();
+  }
+  return ::CallWindowProcW(system, hwnd, message, wParam, lParam);
 }
 
 int Slider::Position() const {

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "ui/accessible_form.h"
 #include "ui/control.h"
 
 namespace kelbo {
@@ -28,9 +29,17 @@ class Slider : public ChildControl {
   struct Range {
     int minimum, maximum, smallStep, largeStep, tickFrequency;
   };
+  // The layout's text is not shown: it is the slider's name for screen
+  // readers, which read its position as its value.
   void Create(Form& form, const ChildLayout& layout, Range range, std::function<void()> onChange);
   int Position() const;
   void SetPosition(int position);
+
+ private:
+  static LRESULT CALLBACK AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  Accessibility accessibility_;
+  WNDPROC systemProcedure_ = nullptr;
 };
 
 }  // namespace kelbo

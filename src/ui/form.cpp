@@ -87,6 +87,7 @@ void Form::ReportError(const std::exception& error) noexcept {
 
 void Form::Detach() {
   hwnd_ = nullptr;
+  accessibility_.Disconnect();
   tips_.Clear();
   children_.Clear();
   pressed_ = nullptr;
@@ -149,6 +150,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Check boxes and sliders stand on the form's own colour.
       ::SetBkColor(reinterpret_cast<HDC>(wParam), backColor_);
       return reinterpret_cast<LRESULT>(backBrush_.get());
+    case WM_GETOBJECT:
+      if (const LRESULT answer = accessibility_.Answer(hwnd_, wParam, lParam, tips_.Entries()))
+        return answer;
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case Accessibility::kPressMessage:
+      PressTipped(static_cast<std::size_t>(wParam));
+      return 0;
     case WM_CLOSE:
       OnClose();
       return 0;
@@ -173,16 +181,19 @@ void Form::PaintClient(HDC dc, const RECT& area) const {
   }
 }
 
-void Form::Invalidate(const RECT& pixels) {
-  if (hwnd_) ::InvalidateRect(hwnd_, &pixels, FALSE);
-}
-
 Control* Form::ClickableAt(POINT pixel) const {
   for (Control* control : controls_) {
     const RECT r = control->PixelRect();
     if (control->Clickable() && ::PtInRect(&r, pixel)) return control;
   }
   return nullptr;
+}
+
+void Form::PressTipped(std::size_t index) {
+  const std::vector<AccessibleButton> buttons = Accessibility::Buttons(tips_.Entries());
+  for (Control* control : controls_)
+    if (index < buttons.size() && control == buttons[index].control)
+      return control->Click();  // may unload the form
 }
 
 void Form::AddControl(Control& control) {
@@ -197,12 +208,6 @@ void Form::AddTimer(Timer& timer) {
 
 HWND Form::CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style) {
   return children_.Create(hwnd_, windowClass, layout, style, Font(layout.font), commonControls_);
-}
-
-const Control* Form::FindControl(std::string_view name) const {
-  for (const Control* control : controls_)
-    if (control->name() == name) return control;
-  return nullptr;
 }
 
 void Form::Show() {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/accessible_form.h"
 #include "ui/child_routing.h"
 #include "ui/control.h"
 #include "ui/font_cache.h"
@@ -81,12 +82,18 @@ class Form {
   COLORREF BackColor() const { return backColor_; }
   void SetBackColor(COLORREF colour);
 
-  const Control* FindControl(std::string_view name) const;
+  const Control* FindControl(std::string_view name) const {
+    for (const Control* control : controls_)
+      if (control->name() == name) return control;
+    return nullptr;
+  }
 
   // Draws the client area's `area` into `dc`; WM_PAINT goes through a back
   // buffer to here, and WM_PRINTCLIENT lets a test render into a memory DC.
   void PaintClient(HDC dc, const RECT& area) const;
-  void Invalidate(const RECT& pixels);
+  void Invalidate(const RECT& pixels) {
+    if (hwnd_) ::InvalidateRect(hwnd_, &pixels, FALSE);
+  }
 
   static int OpenForms();
   static void SetQuitWhenLastFormCloses(bool quit);
@@ -112,6 +119,11 @@ class Form {
   void AddControl(Control& control);
   void AddTimer(Timer& timer);
   void AddTooltip(const Control& control, const std::wstring& text) { tips_.Add(control, text); }
+  // What assistive technology reads of the form; its buttons are the
+  // clickable controls with tips, named by their tips.
+  void MakeAccessible(AccessibleDescription description) {
+    accessibility_.Describe(std::move(description));
+  }
   HFONT Font(const FontStyle& wanted) { return fonts_.Get(wanted); }
 
  protected:
@@ -134,6 +146,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   Control* ClickableAt(POINT pixel) const;
+  void PressTipped(std::size_t index);
   void Detach();
 
   HWND hwnd_ = nullptr;
@@ -146,6 +159,7 @@ class Form {
   FontCache fonts_;
   ChildRouting children_;
   Tooltips tips_;
+  Accessibility accessibility_;
   Control* pressed_ = nullptr;
 };
 

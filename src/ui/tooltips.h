@@ -23,6 +23,8 @@ class Tooltips {
   void Relay(HWND owner, UINT message, WPARAM wParam, LPARAM lParam);
   // The form's window is gone, and the tips with it.
   void Clear();
+  // The controls that have tips, and their texts, in the order added.
+  const std::vector<std::pair<const Control*, std::wstring>>& Entries() const { return tips_; }
 
  private:
   void Make(HWND owner);
