@@ -19,8 +19,8 @@ void FrmConfig::Load() {
   using namespace config_layout;
   CreateForm({kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
               WS_EX_CONTROLPARENT, ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE, true});
-  lbl1_.SetFont(Font(kTitleFont));
-  lblVal_.SetFont(Font(kBoldFont));
+  lbl1_.SetFont(kTitleFont);
+  lblVal_.SetFont(kBoldFont);
   AddControl(lbl1_);
   AddControl(lblVal_);
   // Created in tab order.

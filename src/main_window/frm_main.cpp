@@ -71,9 +71,8 @@ void FrmMain::BuildLayout(BackgroundDecoding& pictures) {
   imgMin.OnClick([this] { imgMin_Click(); });
   AddTooltip(imgMin, L"Minimize To System Tray");
 
-  HFONT captionFont = Font(kCaptionFont);
   for (const CaptionLayout& layout : kCaptions)
-    Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(captionFont);
+    Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(kCaptionFont);
 
   auto& imgConfig = Own(std::make_unique<Picture>("imgConfig", kImgConfig));
   imgConfig.LoadJpegResource(pictures, IDR_CONFIGURE_JPG);
@@ -226,6 +225,18 @@ WindowPlace FrmMain::HomeOnThisScreen() const {
           .top = static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY())};
 }
 
+// The monitor's scale changed (the toolkit has made fonts, pictures and
+// lamps again): the disc takes its size and shape at the new DPI, the tray
+// icon its small-icon size, and home is worked out again; a drifting disc
+// drifts on from where it is.
+void FrmMain::OnDpiChanged() {
+  SetHeight(main_layout::kWindowSide);
+  SetWidth(main_layout::kWindowSide);
+  MakeWindowRound(*this);
+  tray_.UseDpi(Screen::Dpi());
+  OnScreenChange();
+}
+
 // The screen changed size or resolution: home is worked out again by the
 // start-up's rule, so that the clock is never left off the screen.
 void FrmMain::OnScreenChange() {
@@ -234,8 +245,11 @@ void FrmMain::OnScreenChange() {
 
 bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
-  if (message == WM_DISPLAYCHANGE || message == WM_DPICHANGED ||
-      (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
+  if (message == WM_DPICHANGED) {
+    OnDpiChanged();
+    return true;  // the disc sizes itself: the system's suggestion rounds otherwise
+  }
+  if (message == WM_DISPLAYCHANGE || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
     OnScreenChange();
     return false;  // the default handling runs as well
   }

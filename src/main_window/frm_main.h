@@ -65,6 +65,7 @@ class FrmMain : public Form {
   WindowPlace HomeOnThisScreen() const;
   std::wstring ShownTimeText() const;
   void OnScreenChange();
+  void OnDpiChanged();
 
   ClockFace face_;
   IdleWatch idle_;

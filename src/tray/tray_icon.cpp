@@ -37,20 +37,38 @@ TrayIcon::~TrayIcon() {
 
 void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
   static_assert(NOTIFYICONDATAA_V1_SIZE == kRecordSize);
-  // The tray shows a small icon: hand it one of that size rather than a big
-  // picture for the shell to shrink.
-  icon_.reset(static_cast<HICON>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+  iconResource_ = iconResource;
   record_ = {};
   record_.cbSize = kRecordSize;
   record_.hWnd = owner;
   record_.uID = kIconId;
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record_.uCallbackMessage = kCallbackMessage;
-  record_.hIcon = icon_.get();
+  LoadIcon(0);
   const auto text = TrayTip(tip);
   std::copy(text.begin(), text.end(), record_.szTip);
+}
+
+// The tray shows a small icon: hand it one of that size rather than a big
+// picture for the shell to shrink. `dpi` 0: the system's.
+void TrayIcon::LoadIcon(int dpi) {
+  using MetricsForDpi = int(WINAPI*)(int, UINT);
+  static const auto forDpi = reinterpret_cast<MetricsForDpi>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+  const auto metric = [&](int which) {
+    if (dpi == 0) return ::GetSystemMetrics(which);
+    return forDpi ? forDpi(which, static_cast<UINT>(dpi)) : ::MulDiv(16, dpi, 96);
+  };
+  icon_.reset(
+      static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource_),
+                                      IMAGE_ICON, metric(SM_CXSMICON), metric(SM_CYSMICON), 0)));
+  record_.hIcon = icon_.get();
+}
+
+void TrayIcon::UseDpi(int dpi) {
+  UniqueIcon old = std::move(icon_);  // the shell's until it has the new one
+  LoadIcon(dpi);
+  if (inTray_) Notify(NIM_MODIFY);
 }
 
 bool TrayIcon::Notify(DWORD operation) {

@@ -43,6 +43,9 @@ class TrayIcon {
   // the small-icon size and the tip; adds nothing to the tray.
   void Fill(HWND owner, int iconResource, std::string_view tip);
   const NOTIFYICONDATAA& Record() const { return record_; }
+  // The monitor's scale changed: the icon at the small-icon size of `dpi`,
+  // handed to the shell at once if the icon is in the tray.
+  void UseDpi(int dpi);
 
   // Puts the icon into the tray; true when the shell took it.
   bool Add();
@@ -87,11 +90,13 @@ class TrayIcon {
 
  private:
   bool Notify(DWORD operation);
+  void LoadIcon(int dpi);
   void Retry();
 
   NOTIFYICONDATAA record_{};
   PopupMenu menu_{kMenuItems};
   UniqueIcon icon_;
+  int iconResource_ = 0;
   bool inTray_ = false;
   bool busy_ = false;
   Timer retry_{400, false, [this] { Retry(); }};

@@ -17,7 +17,17 @@ HWND ChildRouting::Create(HWND parent, const wchar_t* windowClass, const ChildLa
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId_++)),
                                  ::GetModuleHandleW(nullptr), nullptr);
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  layouts_.emplace_back(child, layout);
   return child;
+}
+
+void ChildRouting::Relayout(const std::function<HFONT(const FontStyle&)>& font) const {
+  for (const auto& [child, layout] : layouts_) {
+    const RECT r = ToPixels(layout.box);
+    ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(layout.font)), TRUE);
+  }
 }
 
 void ChildRouting::OnCommand(HWND child, std::function<void(WORD)> handler) {
@@ -50,6 +60,7 @@ bool ChildRouting::Route(UINT message, WPARAM wParam, LPARAM lParam) {
 void ChildRouting::Clear() {
   commandHandlers_.clear();
   scrollHandlers_.clear();
+  layouts_.clear();
   focus_ = nullptr;
 }
 

@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -25,6 +27,9 @@ class ChildRouting {
   bool Route(UINT message, WPARAM wParam, LPARAM lParam);
   // The form's window is gone.
   void Clear();
+  // The DPI changed: each child goes to its box at the new DPI, with its
+  // font made again by `font`.
+  void Relayout(const std::function<HFONT(const FontStyle&)>& font) const;
 
   // WM_ACTIVATE of a form with dialog keys: the focus comes back to where it
   // was. True when the message was handled.
@@ -34,6 +39,7 @@ class ChildRouting {
  private:
   std::map<HWND, std::function<void(WORD)>> commandHandlers_;
   std::map<HWND, std::function<void()>> scrollHandlers_;
+  std::vector<std::pair<HWND, ChildLayout>> layouts_;
   HWND focus_ = nullptr;
   int nextChildId_ = 100;
 };

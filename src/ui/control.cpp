@@ -57,8 +57,9 @@ void Label::SetText(std::wstring text) {
 
 void Label::Paint(HDC dc) const {
   RECT r = PixelRect();
+  HFONT font = form_ && font_.face ? form_->Font(font_) : nullptr;
   ScopedSelect selectFont(dc,
-                          font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(DEFAULT_GUI_FONT));
+                          font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
   const UINT align = align_ == Align::Center  ? DT_CENTER
@@ -70,12 +71,36 @@ void Label::Paint(HDC dc) const {
 
 void Picture::LoadJpegResource(BackgroundDecoding& pictures, int resourceId) {
   const RECT r = PixelRect();
+  jpegResource_ = resourceId;
   bitmap_ = pictures.Take(resourceId, {r.right - r.left, r.bottom - r.top});
 }
 
 void Picture::LoadIconResource(int resourceId) {
   const RECT r = PixelRect();
+  iconResource_ = resourceId;
   icon_ = LoadIconAtSize(resourceId, r.right - r.left, r.bottom - r.top);
+}
+
+void Picture::OnDpiChanged() {
+  const RECT r = PixelRect();
+  if (iconResource_) icon_ = LoadIconAtSize(iconResource_, r.right - r.left, r.bottom - r.top);
+  if (jpegResource_)
+    bitmap_ = ImageDecoder().DecodeJpeg(jpegResource_, r.right - r.left, r.bottom - r.top);
+}
+
+SIZE Picture::PictureSize() const {
+  if (icon_) {
+    ICONINFO info{};
+    if (!::GetIconInfo(icon_.get(), &info)) return {0, 0};
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
+    return {bitmap.bmWidth, info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2};
+  }
+  BITMAP bitmap{};
+  if (!bitmap_ || !::GetObjectW(bitmap_.get(), sizeof bitmap, &bitmap)) return {0, 0};
+  return {bitmap.bmWidth, bitmap.bmHeight < 0 ? -bitmap.bmHeight : bitmap.bmHeight};
 }
 
 void Picture::Paint(HDC dc) const {

@@ -49,6 +49,8 @@ class Control {
   virtual void Paint(HDC dc) const = 0;
   virtual bool Clickable() const { return false; }
   virtual void Click() {}
+  // The DPI changed: whatever was made at the old pixel size is made again.
+  virtual void OnDpiChanged() {}
 
  protected:
   void Invalidate() const;
@@ -91,13 +93,14 @@ class Label : public Control {
       : Control(std::move(name), box), text_(std::move(text)), align_(align) {}
   const std::wstring& Text() const { return text_; }
   void SetText(std::wstring text);
-  void SetFont(HFONT font) { font_ = font; }
+  // Made by the form at the current DPI, each time it paints.
+  void SetFont(const FontStyle& font) { font_ = font; }
   void Paint(HDC dc) const override;
 
  private:
   std::wstring text_;
   Align align_;
-  HFONT font_ = nullptr;  // owned by the form
+  FontStyle font_{};
 };
 
 // A picture scaled to its box, with a click.
@@ -106,6 +109,9 @@ class Picture : public Control {
   Picture(std::string name, TwipsRect box) : Control(std::move(name), box) {}
   void LoadJpegResource(BackgroundDecoding& pictures, int resourceId);
   void LoadIconResource(int resourceId);
+  // Decoded again at the box's new pixel size.
+  void OnDpiChanged() override;
+  SIZE PictureSize() const;  // of what it shows; 0 x 0 when bare
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void Paint(HDC dc) const override;
   bool Clickable() const override { return static_cast<bool>(onClick_); }
@@ -114,6 +120,8 @@ class Picture : public Control {
  private:
   UniqueBitmap bitmap_;
   UniqueIcon icon_;
+  int jpegResource_ = 0;
+  int iconResource_ = 0;
   std::function<void()> onClick_;
 };
 

@@ -15,6 +15,8 @@ namespace kelbo {
 class FontCache {
  public:
   HFONT Get(const FontStyle& wanted);
+  // The DPI changed: every font is made again when next asked for.
+  void Clear() { fonts_.clear(); }
 
  private:
   std::vector<std::pair<FontStyle, UniqueFont>> fonts_;

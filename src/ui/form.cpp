@@ -7,21 +7,13 @@
 #include <string>
 
 #include "ui/back_buffer.h"
+#include "ui/live_forms.h"
 #include "ui/screen.h"
 #include "ui/window_class.h"
 
 namespace kelbo {
 
-namespace {
-
-std::vector<Form*>& LiveForms() {
-  static std::vector<Form*> forms;
-  return forms;
-}
-bool quitWhenLastFormCloses = false;
-std::function<void(const std::exception&)> errorHandler;
-
-}  // namespace
+namespace {}  // namespace
 
 Form::~Form() {
   // The derived form's controls and timers are gone already.
@@ -55,7 +47,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     form->hwnd_ = hwnd;
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    LiveForms().push_back(form);
+    FormMade(form);
   } else {
     form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
@@ -77,14 +69,6 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   return 0;
 }
 
-void Form::ReportError(const std::exception& error) noexcept {
-  try {
-    if (errorHandler) errorHandler(error);
-  } catch (...) {
-    // The report itself failed: there is nobody left to tell.
-  }
-}
-
 void Form::Detach() {
   hwnd_ = nullptr;
   accessibility_.Disconnect();
@@ -92,14 +76,13 @@ void Form::Detach() {
   children_.Clear();
   pressed_ = nullptr;
   for (Timer* timer : timers_) timer->Detach();
-  auto& forms = LiveForms();
-  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
-  if (forms.empty() && quitWhenLastFormCloses) ::PostQuitMessage(0);
+  FormGone(this);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE || message == WM_DPICHANGED)
-    Screen::Refresh();  // before any handler converts twips with the old figures
+  // Before any handler converts twips with the old figures.
+  if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE) Screen::Refresh();
+  if (message == WM_DPICHANGED) RescaleTo(LOWORD(wParam));
   // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
   if (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
     tips_.Relay(hwnd_, message, wParam, lParam);
@@ -157,6 +140,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case Accessibility::kPressMessage:
       PressTipped(static_cast<std::size_t>(wParam));
       return 0;
+    case WM_DPICHANGED: {
+      // Where the system suggests, at the size it worked out for the new DPI.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_CLOSE:
       OnClose();
       return 0;
@@ -179,6 +170,14 @@ void Form::PaintClient(HDC dc, const RECT& area) const {
     RECT overlap;
     if (::IntersectRect(&overlap, &r, &area)) control->Paint(dc);
   }
+}
+
+void Form::RescaleTo(int dpi) {
+  Screen::UseDpi(dpi);
+  fonts_.Clear();
+  for (Control* control : controls_) control->OnDpiChanged();
+  children_.Relayout([this](const FontStyle& style) { return Font(style); });
+  ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 Control* Form::ClickableAt(POINT pixel) const {
@@ -221,26 +220,6 @@ void Form::SetBackColor(COLORREF colour) {
   backColor_ = colour;
   backBrush_.reset(::CreateSolidBrush(colour));
   if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-int Form::OpenForms() {
-  return static_cast<int>(LiveForms().size());
-}
-void Form::SetQuitWhenLastFormCloses(bool quit) {
-  quitWhenLastFormCloses = quit;
-}
-void Form::SetErrorHandler(std::function<void(const std::exception&)> handler) {
-  errorHandler = std::move(handler);
-}
-
-bool Form::PreTranslateMessage(MSG& message) {
-  // Dialog navigation is all keys; the timers' and the pointer's messages
-  // need not pay for the lookup.
-  if (!message.hwnd || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
-  HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
-  for (Form* form : LiveForms())
-    if (form->hwnd_ == root && form->dialogKeys_) return ::IsDialogMessageW(root, &message);
-  return false;
 }
 
 }  // namespace kelbo

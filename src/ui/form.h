@@ -147,6 +147,9 @@ class Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   Control* ClickableAt(POINT pixel) const;
   void PressTipped(std::size_t index);
+  // The DPI changed: fonts, pictures and child windows are made again for
+  // it. The form's own size is the derived form's, or the system's advice.
+  void RescaleTo(int dpi);
   void Detach();
 
   HWND hwnd_ = nullptr;

@@ -16,11 +16,13 @@ struct Metrics {
 };
 
 int testDpi = 0;
+int messageDpi = 0;
 
 Metrics Read() {
   WindowDc screen(nullptr);
-  const int dpiX = testDpi ? testDpi : ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
-  const int dpiY = testDpi ? testDpi : ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
+  const int given = testDpi ? testDpi : messageDpi;
+  const int dpiX = given ? given : ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
+  const int dpiY = given ? given : ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
   return {dpiX,
           dpiY,
           TwipsPerPixel(dpiX),
@@ -40,8 +42,14 @@ void Refresh() {
   Cached() = Read();
 }
 
+void UseDpi(int dpi) {
+  messageDpi = dpi;
+  Refresh();
+}
+
 void UseDpiForTesting(int dpi) {
   testDpi = dpi;
+  messageDpi = 0;
   Refresh();
 }
 

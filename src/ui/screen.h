@@ -1,5 +1,6 @@
 // The screen as the forms see it: sizes in twips, twips per pixel from the
-// system DPI (the program declares itself system-DPI aware).
+// DPI of the monitor the clock is on: the system's at start, then the one
+// the last WM_DPICHANGED named (the program is per-monitor DPI aware).
 //
 // The DPI and the screen size are read once and kept: asking the system for
 // them costs a device context each time, and the forms convert twips many
@@ -20,6 +21,9 @@ int ToPixelsY(double twips);
 
 // Reads the DPI and the screen size again.
 void Refresh();
+// The DPI a WM_DPICHANGED named, kept from now on: the system's own answer
+// would be the system DPI, not the monitor's.
+void UseDpi(int dpi);
 
 // From now on, this DPI instead of the system's; 0 puts the system's back.
 // For tests of the layout at other scales.

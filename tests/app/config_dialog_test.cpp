@@ -141,5 +141,28 @@ TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
   EXPECT_EQ(Form::OpenForms(), 0);
 }
 
+// At a new scale the dialog lays its windowed controls out again from their
+// twips, with fonts made for it, and takes the size the system suggests.
+TEST_F(ConfigDialog, ANewScaleLaysTheControlsOutAgain) {
+  struct Restore {
+    ~Restore() { Screen::UseDpiForTesting(0); }
+  } restore;
+  FrmConfig& dialog = Open();
+  RECT suggested{100, 100, 100 + 400, 100 + 300};
+  ::SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+  RECT window;
+  ::GetWindowRect(dialog.hWnd(), &window);
+  EXPECT_EQ(window.right - window.left, 400);
+  RECT slider;
+  ::GetWindowRect(dialog.Sldr1().hWnd(), &slider);
+  EXPECT_EQ(slider.right - slider.left, 254);  // 2535 twips at 10 a pixel: 48 to 301.5
+  EXPECT_EQ(slider.bottom - slider.top, 38);   // 375 twips: 24 to 61.5, to even
+  LOGFONTW font{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(dialog.cmdSave().hWnd(), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+  EXPECT_EQ(-font.lfHeight, 17);  // 8.25 points at 144 DPI
+}
+
 }  // namespace
 }  // namespace kelbo::testing

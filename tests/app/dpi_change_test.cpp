@@ -1,0 +1,100 @@
+// The disc at a new scale, as the system announces it: a real WM_DPICHANGED
+// with its suggested rectangle, to the real window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "../gdi_objects.h"
+#include "app_helpers.h"
+#include "main_window/frm_main.h"
+#include "main_window/main_layout.h"
+#include "scripted_environment.h"
+#include "ui/screen.h"
+
+namespace kelbo::testing {
+namespace {
+
+// The run of non-background pixels across the middle of a lamp: its
+// diameter as drawn.
+int DrawnDiameter(const FrmMain& frm, const Lamp& lamp) {
+  const Rendering rendering(frm);
+  const RECT box = lamp.PixelRect();
+  const int y = (box.top + box.bottom) / 2;
+  int first = -1, last = -1;
+  for (int x = box.left; x < box.right; ++x)
+    if (rendering.Pixel({x, y}) != frm.BackColor()) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
+  struct Restore {
+    ~Restore() { Screen::UseDpiForTesting(0); }
+  } restore;
+  Scripted().time = {12, 0, 59};  // the second's 32 lamp lit
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Show();
+  const Lamp& lamp = *frm.Face().LampAt(ClockFace::Row::Second, 1);
+  const auto& picture = dynamic_cast<const Picture&>(*frm.FindControl("imgMin"));
+  const struct {
+    int dpi, side, diameter, fontHeight;
+    SIZE picture;
+    int trayIcon;  // the small-icon size at that scale
+  } cases[] = {
+      {120, 222, 21, 14, {31, 21}, 20},  // 2670 twips: 222.5, to even
+      {144, 267, 26, 17, {38, 26}, 24},
+      {192, 356, 34, 22, {50, 34}, 32},
+      {96, 178, 17, 11, {25, 17}, 16},
+  };
+  // Twice round: after the first, everything made once for good (the first
+  // picture decoder, the first paint's font) exists; the second must end
+  // with as many GDI objects as the first.
+  int objectsAfterFirstRound = 0;
+  for (int round = 0; round < 2; ++round)
+    for (const auto& c : cases) {
+      RECT suggested;
+      ::GetWindowRect(frm.hWnd(), &suggested);
+      suggested.right = suggested.left + c.side + 1;  // the system's own rounding
+      suggested.bottom = suggested.top + c.side + 1;
+      ::SendMessageW(frm.hWnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+      RECT r;
+      ::GetWindowRect(frm.hWnd(), &r);
+      EXPECT_EQ(r.right - r.left, c.side) << c.dpi;
+      EXPECT_EQ(r.bottom - r.top, c.side) << c.dpi;
+      EXPECT_LE(r.right, 1024) << c.dpi;  // still on the screen
+
+      UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+      ASSERT_EQ(::GetWindowRgn(frm.hWnd(), region.get()), COMPLEXREGION) << c.dpi;
+      RECT box;
+      ::GetRgnBox(region.get(), &box);
+      EXPECT_EQ(box.left, 2) << c.dpi;
+      EXPECT_GE(box.right, c.side - 3) << c.dpi;
+      EXPECT_LE(box.right, c.side - 2) << c.dpi;
+
+      EXPECT_NEAR(DrawnDiameter(frm, lamp), c.diameter, 1) << c.dpi;
+      LOGFONTW font{};
+      ::GetObjectW(frm.Font(main_layout::kCaptionFont), sizeof font, &font);
+      EXPECT_EQ(-font.lfHeight, c.fontHeight) << c.dpi;
+      EXPECT_EQ(picture.PictureSize().cx, c.picture.cx) << c.dpi;
+      EXPECT_EQ(picture.PictureSize().cy, c.picture.cy) << c.dpi;
+      ICONINFO icon{};
+      ASSERT_TRUE(::GetIconInfo(frm.Tray().Record().hIcon, &icon)) << c.dpi;
+      BITMAP colour{};
+      ::GetObjectW(icon.hbmColor, sizeof colour, &colour);
+      ::DeleteObject(icon.hbmColor);
+      ::DeleteObject(icon.hbmMask);
+      EXPECT_EQ(colour.bmWidth, c.trayIcon) << c.dpi;
+      if (round == 0 && c.dpi == 96) objectsAfterFirstRound = GdiObjectsOf(::GetCurrentProcess());
+    }
+  // Back at 96: every region, font and bitmap of the other scales is gone;
+  // a leak of one of each per change would add a dozen.
+  ASSERT_GT(objectsAfterFirstRound, 0);
+  EXPECT_LE(GdiObjectsOf(::GetCurrentProcess()), objectsAfterFirstRound);
+}
+
+}  // namespace
+}  // namespace kelbo::testing

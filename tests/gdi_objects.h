@@ -1,0 +1,67 @@
+// How many GDI objects a process holds. Wine does not answer
+// GetGuiResources, so this reads the process's own GDI handle table, which
+// its PEB points to, and counts the entries in use. -1 when it cannot.
+#pragma once
+
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace kelbo::testing {
+
+// One entry of the GDI handle table as Wine lays it out, the same for
+// 32-bit and 64-bit programs.
+#pragma pack(push, 1)
+struct GdiHandleEntry {
+  unsigned long long object;
+  unsigned long owner;
+  unsigned short unique;
+  unsigned char type;
+  unsigned char flags;
+  unsigned long long userPointer;
+};
+#pragma pack(pop)
+static_assert(sizeof(GdiHandleEntry) == 24);
+
+inline int GdiObjectsOf(HANDLE process) {
+  constexpr std::size_t kEntries = 0x10000;
+  // PEB.GdiSharedHandleTable in the 64-bit PEB.
+  constexpr std::size_t kPeb64GdiTable = 0xF8;
+  using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  SIZE_T read = 0;
+  bool ok = query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0;
+  char* peb = static_cast<char*>(static_cast<void*>(basic.PebBaseAddress));
+  unsigned long long table = 0;
+#ifdef _WIN64
+  ok = ok && ::ReadProcessMemory(process, peb + kPeb64GdiTable, &table, sizeof table, &read);
+#else
+  // Wine runs 32-bit programs under WoW64: the table is named only in the
+  // 64-bit PEB, which lies a page below the 32-bit one, and is mapped low
+  // enough for 32-bit code to read.
+  constexpr std::size_t kPeb32GdiTable = 0x94;
+  constexpr std::size_t kPeb64Below = 0x1000;
+  unsigned long table32 = 0;
+  ok = ok && ::ReadProcessMemory(process, peb + kPeb32GdiTable, &table32, sizeof table32, &read);
+  table = table32;
+  if (ok && table == 0)
+    ok = ::ReadProcessMemory(process, peb - kPeb64Below + kPeb64GdiTable, &table, sizeof table,
+                             &read);
+  ok = ok && table < 0x100000000ull;
+#endif
+  std::vector<GdiHandleEntry> entries(kEntries);
+  ok = ok && table != 0 &&
+       ::ReadProcessMemory(process, reinterpret_cast<void*>(static_cast<std::uintptr_t>(table)),
+                           entries.data(), entries.size() * sizeof(GdiHandleEntry), &read);
+  if (!ok) return -1;
+  int used = 0;
+  for (const GdiHandleEntry& entry : entries) used += entry.type != 0;
+  return used;
+}
+
+}  // namespace kelbo::testing
