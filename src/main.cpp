@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 
 #include "app/environment.h"
@@ -9,23 +10,29 @@
 #include "app/single_instance.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
-#include "ui/event_listener.h"
 
 namespace {
 
-// How long a second start waits for the running clock to answer; it answers
-// within milliseconds, or, while it is still starting, within a second.
-constexpr DWORD kAnswerWithinMs = 2000;
-
-int RunMessageLoop() {
-  MSG message;
-  BOOL got;
-  while ((got = ::GetMessageW(&message, nullptr, 0, 0)) > 0) {
-    if (kelbo::Form::PreTranslateMessage(message)) continue;
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+// The program's message loop, which also waits for `asked`: a second
+// start's request, handed to `onAsked` (modal loops see it as a message to
+// the disc instead).
+int RunMessageLoop(HANDLE asked, const std::function<void()>& onAsked) {
+  for (;;) {
+    const DWORD woke = ::MsgWaitForMultipleObjectsEx(asked ? 1 : 0, &asked, INFINITE, QS_ALLINPUT,
+                                                     MWMO_INPUTAVAILABLE);
+    if (asked && woke == WAIT_OBJECT_0) {
+      onAsked();
+      continue;
+    }
+    if (woke == WAIT_FAILED) asked = nullptr;  // messages only, from now on
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+      if (kelbo::Form::PreTranslateMessage(message)) continue;
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
   }
-  return got < 0 ? 1 : static_cast<int>(message.wParam);
 }
 
 }  // namespace
@@ -35,7 +42,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // shows the running clock and ends. Only a clock that does not answer
   // (hung, or not there after all) gets a new one instead.
   const kelbo::SingleInstance instance;
-  if (instance.AnotherRuns() && instance.AskToShow(kAnswerWithinMs)) return 0;
+  if (instance.AnotherRuns() && instance.AskToShow(kelbo::FrmMain::kClassName)) return 0;
 
   kelbo::SystemEnvironment environment;
   kelbo::InstallEnvironment(environment);
@@ -45,25 +52,31 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // is gone.
   kelbo::Form::SetErrorHandler(kelbo::ReportUnexpectedError);
   try {
-    auto frmMain = std::make_unique<kelbo::Owned<kelbo::FrmMain>>();
-    frmMain->Load();
-    frmMain->Show();
+    std::unique_ptr<kelbo::Owned<kelbo::FrmMain>> frmMain;
+    std::function<void()> showRequested;
+    const auto makeDisc = [&] {
+      auto disc = std::make_unique<kelbo::Owned<kelbo::FrmMain>>();
+      disc->Load();
+      disc->Show();
+      disc->OnShowRequest(kelbo::SingleInstance::ShowRequestMessage(), showRequested);
+      // Made before the old one goes, with the dialog that kept it alive.
+      frmMain = std::move(disc);
+    };
+    showRequested = [&] {
+      try {
+        if (frmMain->IsLoaded())
+          frmMain->ShowOnRequest();
+        else
+          makeDisc();  // the disc was closed while the options kept the program alive
+        instance.AnswerShown();
+      } catch (const std::exception& error) {
+        kelbo::ReportUnexpectedError(error);
+      }
+    };
+    makeDisc();
     // The program ends when no window of it is left open.
     kelbo::Form::SetQuitWhenLastFormCloses(true);
-    const kelbo::EventListener secondStarts(instance.ShowAsked(), [&] {
-      if (frmMain->IsLoaded()) {
-        frmMain->ShowOnRequest();
-      } else {
-        // The disc was closed while the options dialog kept the program
-        // alive: a new disc, made before the old one's dialog goes with it.
-        auto fresh = std::make_unique<kelbo::Owned<kelbo::FrmMain>>();
-        fresh->Load();
-        fresh->Show();
-        frmMain = std::move(fresh);
-      }
-      instance.AnswerShown();
-    });
-    return RunMessageLoop();
+    return RunMessageLoop(instance.ShowAsked(), showRequested);
   } catch (const std::exception& error) {
     kelbo::ReportUnexpectedError(error);  // the disc could not be made
     return 1;

@@ -1,7 +1,11 @@
 // One clock per session. A second start asks the running clock to show
-// itself through two named events of the session rather than through its
-// window, which may be closed (an options dialog can outlive the disc) or
-// out of reach (under Wine, after the process that hosts the desktop ended).
+// itself through a named event of the session, which reaches it even when
+// its disc is closed (an options dialog can outlive the disc) or out of
+// reach (under Wine, after the process that hosts the desktop ended). The
+// running clock waits for that event in its message loop; while a modal
+// loop runs instead (the prompt, a menu, a message box), the second start
+// also posts a message to the disc, which every loop delivers. Either way
+// the clock answers through a second event once the disc is shown.
 #pragma once
 
 #include <windows.h>
@@ -19,9 +23,12 @@ class SingleInstance {
   // Another start of the program came first and still runs.
   bool AnotherRuns() const { return anotherRuns_; }
 
-  // For a second start: asks the running clock to show itself; true when
-  // it answered within `timeoutMs`.
-  bool AskToShow(DWORD timeoutMs) const;
+  // For a second start: asks the running clock to show itself, by the event
+  // (answered within milliseconds from its message loop), and then by a
+  // message to `discClass`'s window; true when it answered.
+  bool AskToShow(const wchar_t* discClass) const;
+  // The message a second start posts to the disc.
+  static UINT ShowRequestMessage();
 
   // For the running clock: signalled when a second start asks, and the
   // answer it waits for once the disc is shown.

@@ -245,6 +245,10 @@ void FrmMain::OnScreenChange() {
 
 bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
+  if (message == showRequest_ && showRequest_ != 0) {
+    onShowRequest_();  // may put a new disc in this one's place
+    return true;
+  }
   if (message == WM_DPICHANGED) {
     OnDpiChanged();
     return true;  // the disc sizes itself: the system's suggestion rounds otherwise

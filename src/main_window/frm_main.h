@@ -3,6 +3,7 @@
 // opacity prompt; its handlers forward to them.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,11 @@ class FrmMain : public Form {
   // A second start of the program asks for the clock: the disc comes out of
   // the tray, or forward, and can be seen.
   void ShowOnRequest();
+  // `message`, posted by a second start, runs `handler`.
+  void OnShowRequest(UINT message, std::function<void()> handler) {
+    showRequest_ = message;
+    onShowRequest_ = std::move(handler);
+  }
 
   Timer tmr1;  // the clock tick, every second
 
@@ -74,6 +80,8 @@ class FrmMain : public Form {
   std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
   // Kept after it closes until the next opening, which loads a fresh one.
   std::unique_ptr<Owned<FrmConfig>> frmConfig_;
+  UINT showRequest_ = 0;
+  std::function<void()> onShowRequest_;
 
  protected:
   ~FrmMain() override = default;  // held as an Owned<FrmMain>

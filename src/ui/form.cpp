@@ -212,7 +212,9 @@ HWND Form::CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DW
 void Form::Show() {
   if (!hwnd_) return;
   ::ShowWindow(hwnd_, SW_SHOW);
-  ::SetForegroundWindow(hwnd_);
+  // A modal dialog the form owns (the prompt) stays in front of it, with the
+  // keyboard: the form is disabled until that dialog closes.
+  ::SetForegroundWindow(::GetLastActivePopup(hwnd_));
 }
 
 void Form::SetBackColor(COLORREF colour) {

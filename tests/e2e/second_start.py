@@ -1,6 +1,7 @@
 """Starting the program again while it runs always ends with exactly one
 disc on the screen, visible, and the second start ends with code 0 within
 about a second: whether the running clock is shown, put away in the tray,
+busy with its modal prompt (which stays open),
 made invisible (level 0), closed while its options dialog keeps the program
 alive, or out of reach of other processes because Wine's desktop process
 ended."""
@@ -44,6 +45,15 @@ def main(exe):
         wait_until(lambda: not search("--onlyvisible", "--name", TRAY), "the icon stayed")
         one_visible_disc(app, "in the tray")
         print("in the tray: the clock came back out of it")
+
+        prompt = open_prompt(app)  # modal: the clock answers from the prompt's loop
+        took = start_again(exe)
+        one_visible_disc(app, "with the prompt open")
+        assert app.visible_windows("Set Transparency") == [prompt], "the prompt went"
+        print(f"with the prompt open: the disc shown, the prompt kept, in {took:.2f} s")
+        run("xdotool", "windowfocus", prompt)  # no window manager here to do it
+        keys("Escape")
+        wait_until(lambda: not app.visible_windows("Set Transparency"), "the prompt stayed")
 
         open_prompt(app)
         run("xdotool", "type", "0")
