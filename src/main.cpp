@@ -63,12 +63,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       frmMain = std::move(disc);
     };
     showRequested = [&] {
+      // The answer comes first: taking the icon out of the tray is a call to
+      // the shell, which a busy shell can hold for seconds.
+      instance.AnswerShown();
       try {
         if (frmMain->IsLoaded())
           frmMain->ShowOnRequest();
         else
           makeDisc();  // the disc was closed while the options kept the program alive
-        instance.AnswerShown();
       } catch (const std::exception& error) {
         kelbo::ReportUnexpectedError(error);
       }

@@ -133,22 +133,14 @@ class AccessibleForm final : public IAccessible {
     return Nothing(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!role) return E_POINTER;
-    Clear(role);
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    role->vt = VT_I4;
-    role->lVal = index == 0 ? description_.role : ROLE_SYSTEM_PUSHBUTTON;
-    return S_OK;
+    return Number(child, role, [this](long index) {
+      return index == 0 ? description_.role : ROLE_SYSTEM_PUSHBUTTON;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    if (!state) return E_POINTER;
-    Clear(state);
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    state->vt = VT_I4;
-    state->lVal = ::IsWindowVisible(window_) ? 0 : STATE_SYSTEM_INVISIBLE;
-    return S_OK;
+    return Number(child, state, [this](long) {
+      return ::IsWindowVisible(window_) ? 0L : static_cast<long>(STATE_SYSTEM_INVISIBLE);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
     return Nothing(child, help);
@@ -244,6 +236,17 @@ class AccessibleForm final : public IAccessible {
     *out = nullptr;
     if (ChildIndex(child) < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
     return S_FALSE;
+  }
+  // A number about the form (index 0) or a button, as `answer` gives it.
+  template <typename Answer>
+  HRESULT Number(const VARIANT& child, VARIANT* out, Answer answer) const {
+    if (!out) return E_POINTER;
+    Clear(out);
+    const long index = ChildIndex(child);
+    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
+    out->vt = VT_I4;
+    out->lVal = answer(index);
+    return S_OK;
   }
   HRESULT Empty(VARIANT* out) const {
     if (!out) return E_POINTER;
