@@ -217,8 +217,8 @@ void FrmMain::ShowOnRequest() {
 // The bottom-right corner of the work area as it is now, 500 twips up, in
 // whole pixels as the window system will hold it.
 WindowPlace FrmMain::HomeOnThisScreen() const {
-  const PixelArea work = ClipToScreen(Env().WorkArea(), Screen::ToPixelsX(Screen::Width()),
-                                      Screen::ToPixelsY(Screen::Height()));
+  const PixelArea work =
+      ClipToScreen(Env().WorkArea(), Screen::WidthPixels(), Screen::HeightPixels());
   const WindowPlace corner = HomeCorner(work, Screen::TwipsPerPixelX(), Screen::TwipsPerPixelY(),
                                         Width(), Height(), main_layout::kBottomGap);
   return {.left = static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX()),

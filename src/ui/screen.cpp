@@ -15,14 +15,12 @@ struct Metrics {
   int widthPixels, heightPixels;
 };
 
-int testDpi = 0;
 int messageDpi = 0;
 
 Metrics Read() {
   WindowDc screen(nullptr);
-  const int given = testDpi ? testDpi : messageDpi;
-  const int dpiX = given ? given : ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
-  const int dpiY = given ? given : ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
+  const int dpiX = messageDpi ? messageDpi : ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
+  const int dpiY = messageDpi ? messageDpi : ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
   return {dpiX,
           dpiY,
           TwipsPerPixel(dpiX),
@@ -47,12 +45,6 @@ void UseDpi(int dpi) {
   Refresh();
 }
 
-void UseDpiForTesting(int dpi) {
-  testDpi = dpi;
-  messageDpi = 0;
-  Refresh();
-}
-
 int Dpi() {
   return Cached().dpiY;
 }
@@ -68,6 +60,13 @@ float Width() {
 }
 float Height() {
   return static_cast<float>(Cached().heightPixels * TwipsPerPixelY());
+}
+
+int WidthPixels() {
+  return Cached().widthPixels;
+}
+int HeightPixels() {
+  return Cached().heightPixels;
 }
 
 int ToPixelsX(double twips) {

@@ -15,18 +15,17 @@ double TwipsPerPixelX();
 double TwipsPerPixelY();
 float Width();   // twips
 float Height();  // twips
+int WidthPixels();
+int HeightPixels();
 
 int ToPixelsX(double twips);
 int ToPixelsY(double twips);
 
 // Reads the DPI and the screen size again.
 void Refresh();
-// The DPI a WM_DPICHANGED named, kept from now on: the system's own answer
-// would be the system DPI, not the monitor's.
+// The DPI a WM_DPICHANGED named (or a test), kept from now on: the system's
+// own answer would be the system DPI, not the monitor's. 0 goes back to the
+// system's.
 void UseDpi(int dpi);
-
-// From now on, this DPI instead of the system's; 0 puts the system's back.
-// For tests of the layout at other scales.
-void UseDpiForTesting(int dpi);
 
 }  // namespace kelbo::Screen

@@ -145,7 +145,7 @@ TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
 // twips, with fonts made for it, and takes the size the system suggests.
 TEST_F(ConfigDialog, ANewScaleLaysTheControlsOutAgain) {
   struct Restore {
-    ~Restore() { Screen::UseDpiForTesting(0); }
+    ~Restore() { Screen::UseDpi(0); }
   } restore;
   FrmConfig& dialog = Open();
   RECT suggested{100, 100, 100 + 400, 100 + 300};

@@ -31,7 +31,7 @@ int DrawnDiameter(const FrmMain& frm, const Lamp& lamp) {
 
 TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
   struct Restore {
-    ~Restore() { Screen::UseDpiForTesting(0); }
+    ~Restore() { Screen::UseDpi(0); }
   } restore;
   Scripted().time = {12, 0, 59};  // the second's 32 lamp lit
   Owned<FrmMain> frm;

@@ -35,8 +35,8 @@ class Startup : public ::testing::Test {
 // screen, 500 twips up.
 TEST(Layout, SquareCutToAnEllipseAndHomeAtEachScale) {
   struct DpiScope {
-    explicit DpiScope(int dpi) { Screen::UseDpiForTesting(dpi); }
-    ~DpiScope() { Screen::UseDpiForTesting(0); }
+    explicit DpiScope(int dpi) { Screen::UseDpi(dpi); }
+    ~DpiScope() { Screen::UseDpi(0); }
   };
   const struct {
     int dpi, side;
