@@ -2,7 +2,8 @@
 // benchmark to compare with. A topmost round popup, layered at 225, salmon,
 // with 17 GDI circles repainted when they change on a second-aligned timer;
 // after a minute without input (or at once with --move) it moves 1 pixel
-// diagonally every 10 ms until input comes.
+// diagonally every 10 ms, bouncing off the screen's edges, until input comes,
+// and then goes home. Nothing more: the ratios are only as honest as this.
 #include <windows.h>
 
 #include <cstring>
@@ -15,8 +16,11 @@ constexpr COLORREF kLit = RGB(128, 128, 255);
 constexpr COLORREF kUnlit = RGB(128, 64, 64);
 constexpr UINT_PTR kSecondTimer = 1, kMoveTimer = 2;
 bool alwaysMove = false;
+bool moving = false;
 int shown[3] = {-1, -1, -1};
 int home[2];
+int step[2] = {-1, -1};
+HBRUSH lit, unlit;
 
 RECT LampRect(int row, int column) {  // column 1..6, as the clock lays them out
   const int left = 24 * (column - 1) + 4, top = 24 * (row + 1);
@@ -28,16 +32,15 @@ void PaintLamps(HDC dc) {
   ::GetLocalTime(&t);
   const int values[3] = {t.wHour, t.wMinute, t.wSecond};
   HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
+  HGDIOBJ oldBrush = ::GetCurrentObject(dc, OBJ_BRUSH);
   for (int row = 0; row < 3; ++row)
     for (int column = row == 0 ? 2 : 1; column <= 6; ++column) {
-      HBRUSH brush = ::CreateSolidBrush(values[row] >> (6 - column) & 1 ? kLit : kUnlit);
-      HGDIOBJ old = ::SelectObject(dc, brush);
+      ::SelectObject(dc, values[row] >> (6 - column) & 1 ? lit : unlit);
       const RECT r = LampRect(row, column);
       ::Ellipse(dc, r.left, r.top, r.right, r.bottom);
-      ::SelectObject(dc, old);
-      ::DeleteObject(brush);
     }
   ::SelectObject(dc, oldPen);
+  ::SelectObject(dc, oldBrush);
 }
 
 void Tick(HWND hwnd) {
@@ -54,13 +57,25 @@ void Tick(HWND hwnd) {
   LASTINPUTINFO input{sizeof input, 0};
   ::GetLastInputInfo(&input);
   const bool idle = alwaysMove || ::GetTickCount() - input.dwTime > 60'500;
-  if (idle) {
+  if (idle && !moving) {
     ::SetTimer(hwnd, kMoveTimer, 10, nullptr);
-  } else {
+  } else if (!idle && moving) {
     ::KillTimer(hwnd, kMoveTimer);
     ::SetWindowPos(hwnd, nullptr, home[0], home[1], 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  moving = idle;
+}
+
+void Step(HWND hwnd) {
+  RECT r;
+  ::GetWindowRect(hwnd, &r);
+  if (r.left + step[0] < 0 || r.right + step[0] > ::GetSystemMetrics(SM_CXSCREEN))
+    step[0] = -step[0];
+  if (r.top + step[1] < 0 || r.bottom + step[1] > ::GetSystemMetrics(SM_CYSCREEN))
+    step[1] = -step[1];
+  ::SetWindowPos(hwnd, nullptr, r.left + step[0], r.top + step[1], 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,10 +84,7 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kSecondTimer) {
         Tick(hwnd);
       } else {
-        RECT r;
-        ::GetWindowRect(hwnd, &r);
-        ::SetWindowPos(hwnd, nullptr, r.left - 1, r.top - 1, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Step(hwnd);
       }
       return 0;
     case WM_PAINT: {
@@ -93,6 +105,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   alwaysMove = std::strstr(commandLine, "--move") != nullptr;
+  lit = ::CreateSolidBrush(kLit);
+  unlit = ::CreateSolidBrush(kUnlit);
   WNDCLASSW wc{};
   wc.lpfnWndProc = Proc;
   wc.hInstance = instance;

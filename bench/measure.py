@@ -1,8 +1,15 @@
 """Runs KelboTime.exe and the floor program side by side under Wine, one at a
 time and interleaved, and prints each figure with its ratio to the floor.
-Started by bench/run, which provides the display and the Wine prefix."""
+Started by bench/run, which provides the display and the Wine prefix.
+
+Every program starts under the same conditions: a keeper process holds the
+Wine server and Wine's desktop process alive for the whole run, so no start
+pays for starting them. Windows, pixels and the pointer go through Xlib in
+this process."""
 
 import argparse
+import glob
+import json
 import os
 import statistics
 import subprocess
@@ -12,9 +19,7 @@ import time
 # The screen reader is the end-to-end tests' own.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 from desktop import WINE, ScreenReader  # noqa: E402
-
-CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
-
+from x_windows import XWindows  # noqa: E402
 
 def seconds_shown(screen, left, top):
     """The second the six lamps of the bottom row show, or None if unreadable."""
@@ -23,11 +28,15 @@ def seconds_shown(screen, left, top):
 
 # --- processes
 def cpu_seconds(pid):
-    try:
-        fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
-    except OSError:
-        return 0.0
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+    """CPU time of all the process's threads, to the nanosecond: the clock
+    ticks of /proc/PID/stat are too coarse for a program that sleeps."""
+    total = 0
+    for task in glob.glob(f"/proc/{pid}/task/*/schedstat"):
+        try:
+            total += int(open(task).read().split()[0])
+        except (OSError, ValueError, IndexError):
+            pass  # a thread that just ended
+    return total / 1e9
 
 
 def rss_mb(pid):
@@ -42,10 +51,6 @@ def pids_named(name):
     return [int(p) for p in out.split()]
 
 
-def xdo(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
-
-
 class Program:
     def __init__(self, name, exe, title):
         self.name, self.exe, self.title = name, exe, title
@@ -55,31 +60,30 @@ class Program:
         started = self.launched = time.time()
         self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
+        self.window = None
         while time.time() - started < 30:
-            found = xdo("search", "--onlyvisible", "--pid", str(self.process.pid), "--name",
-                        self.title).split()
-            if found:
-                self.window = found[0]
+            if not self.window:
+                self.window = WINDOWS.find(self.process.pid, self.title)
+            if self.window:
                 left, top = self.corner()
                 if seconds_shown(SCREEN, left, top) is not None:
                     return time.time() - started
-            time.sleep(0.005)
+            time.sleep(0.002)
         raise RuntimeError(f"{self.name} did not show within 30 s")
 
     def corner(self):
-        values = dict(line.split("=") for line in
-                      xdo("getwindowgeometry", "--shell", self.window).split())
-        return int(values["X"]), int(values["Y"])
+        return WINDOWS.corner(self.window)
 
     def stop(self):
         self.process.kill()
         self.process.wait()
+        time.sleep(2)  # the server has let go of it before the next one starts
 
 
 def keep_awake(program):
     """Real input over the window, so that neither program counts as idle."""
     left, top = program.corner()
-    xdo("mousemove", str(left + 89 + int(time.time()) % 7), str(top + 89))
+    WINDOWS.move_pointer(left + 89 + int(time.time()) % 7, top + 89)
 
 
 def cpu_over(program, seconds, awake):
@@ -144,7 +148,7 @@ def one_round(program, args):
     figures["skipped seconds"] = skipped
     figures["repeated seconds"] = repeated
     # Idle: no input for over a minute, and the window drifts.
-    xdo("mousemove", "0", "0")
+    WINDOWS.move_pointer(0, 0)
     time.sleep(62)
     own, servers = cpu_over(program, args.drift, awake=False)
     figures["CPU drifting, own (s/min)"] = own * 60 / args.drift
@@ -155,8 +159,51 @@ def one_round(program, args):
     return figures
 
 
-def summary(values):
-    return "%8.2f %8.2f %8.2f" % (min(values), statistics.median(values), max(values))
+def spread(values):
+    return {"min": min(values), "median": statistics.median(values), "max": max(values)}
+
+
+def rounds_to_settle(ratios, within=0.05):
+    """After how many rounds the median ratio stays within 5 % of the final
+    one; as many as were run when it still moved in the last round."""
+    final = statistics.median(ratios)
+    settled = len(ratios)
+    for k in range(len(ratios), 0, -1):
+        if abs(statistics.median(ratios[:k]) - final) > within * abs(final):
+            break
+        settled = k
+    return settled
+
+
+def table(results, sizes):
+    """Figure -> clock, floor and ratio, each min / median / max, and the
+    rounds the ratio needed to settle."""
+    rows = {}
+    for figure in results["KelboTime"][0]:
+        ours = [r[figure] for r in results["KelboTime"]]
+        floor = [r[figure] for r in results["floor"]]
+        ratios = [a / b for a, b in zip(ours, floor) if b]
+        rows[figure] = {"clock": spread(ours), "floor": spread(floor),
+                        "ratio": spread(ratios) if ratios else None,
+                        "rounds to settle": rounds_to_settle(ratios) if ratios else None}
+    rows["exe size (KB)"] = {
+        "clock": spread([sizes["KelboTime"]]), "floor": spread([sizes["floor"]]),
+        "ratio": spread([sizes["KelboTime"] / sizes["floor"]]), "rounds to settle": 1}
+    return rows
+
+
+def print_table(rows, rounds):
+    def cell(values):
+        return "%8.2f %8.2f %8.2f" % (values["min"], values["median"], values["max"])
+
+    print("%-38s %26s %26s %26s %9s" % ("figure (min / median / max)", "KelboTime", "floor",
+                                        "ratio", "settled"))
+    for figure, row in rows.items():
+        settled = row["rounds to settle"]
+        print("%-38s %26s %26s %26s %9s" % (
+            figure, cell(row["clock"]), cell(row["floor"]),
+            cell(row["ratio"]) if row["ratio"] else "-",
+            "-" if settled is None else "%d of %d" % (settled, rounds)))
 
 
 def main():
@@ -169,31 +216,36 @@ def main():
     parser.add_argument("--flip", type=float, default=120)
     parser.add_argument("--memory-early", type=float, default=60)
     parser.add_argument("--memory-late", type=float, default=600)
+    parser.add_argument("--json", metavar="FILE", help="also write the table as JSON")
     args = parser.parse_args()
 
     programs = [Program("KelboTime", args.program, "Kelbo Time"),
                 Program("floor", args.floor, "Floor Clock")]
 
+    # Holds the Wine server and the desktop process up for the whole run.
+    keeper = subprocess.Popen([WINE, "cmd", "/c", "pause"], stdin=subprocess.PIPE,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(5)
     results = {p.name: [] for p in programs}
-    for round_number in range(1, args.rounds + 1):
-        for program in programs:  # interleaved: the machine's drift hits both alike
-            print(f"round {round_number}: {program.name}", file=sys.stderr, flush=True)
-            results[program.name].append(one_round(program, args))
+    try:
+        for round_number in range(1, args.rounds + 1):
+            for program in programs:  # interleaved: the machine's drift hits both alike
+                print(f"round {round_number}: {program.name}", file=sys.stderr, flush=True)
+                results[program.name].append(one_round(program, args))
+    finally:
+        keeper.kill()
+        keeper.wait()
 
     sizes = {p.name: os.path.getsize(p.exe) / 1024 for p in programs}
-    print("%-38s %26s %26s %26s" % ("figure (min / median / max)", "KelboTime", "floor",
-                                     "ratio"))
-    for figure in results["KelboTime"][0]:
-        ours = [r[figure] for r in results["KelboTime"]]
-        floor = [r[figure] for r in results["floor"]]
-        ratios = [a / b for a, b in zip(ours, floor) if b]
-        print("%-38s %26s %26s %26s" % (figure, summary(ours), summary(floor),
-                                         summary(ratios) if ratios else "-"))
-    print("%-38s %26.0f %26.0f %26.2f" % ("exe size (KB)", sizes["KelboTime"], sizes["floor"],
-                                           sizes["KelboTime"] / sizes["floor"]))
+    rows = table(results, sizes)
+    print_table(rows, args.rounds)
+    if args.json:
+        with open(args.json, "w") as out:
+            json.dump({"rounds": args.rounds, "figures": rows}, out, indent=2)
 
 
-SCREEN = None
+SCREEN = WINDOWS = None
 if __name__ == "__main__":
     SCREEN = ScreenReader()
+    WINDOWS = XWindows(SCREEN.x, SCREEN.display)
     main()

@@ -1,6 +1,7 @@
 // Kelbo Time: a binary clock on a round, translucent, always-on-top disc.
 #include <windows.h>
 
+#include <cstdlib>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -10,6 +11,19 @@
 #include "app/single_instance.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
+
+#if defined(__GLIBCXX__)
+// What GCC's runtime does with an exception that nothing caught: it would
+// print the exception's type, demangled, to a console this program does not
+// have, through a demangler that is a third of the exe. Every exception is
+// caught below; should one still get away, the program ends here as it
+// would after printing.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+  std::abort();
+}
+}  // namespace __gnu_cxx
+#endif
 
 namespace {
 

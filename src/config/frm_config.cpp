@@ -6,6 +6,7 @@
 #include "app/window_effects.h"
 #include "config/config_layout.h"
 #include "resource_ids.h"
+#include "ui/decimal_text.h"
 #include "ui/screen.h"
 
 namespace kelbo {
@@ -39,13 +40,13 @@ void FrmConfig::Form_Load() {
   SetTop(Screen::Height() / 2 - Height() / 2);
   SetLeft(Screen::Width() / 2 - Width() / 2);
   Sldr1_.SetPosition(settings::TransparencyLevel);
-  lblVal_.SetText(std::to_wstring(settings::TransparencyLevel));
+  lblVal_.SetText(DecimalText(settings::TransparencyLevel));
   if (settings::AlwaysOnTop) chkAOT_.SetValue(BST_CHECKED);
 }
 
 void FrmConfig::Sldr1_Change() {
   const int position = Sldr1_.Position();
-  lblVal_.SetText(std::to_wstring(position));
+  lblVal_.SetText(DecimalText(position));
   // A window that is gone is never touched.
   if (HWND target = previewWindow_())
     SetWindowTransparency(target, static_cast<std::int16_t>(position));

@@ -2,9 +2,6 @@
 
 #include <oleacc.h>
 
-#include <cstdio>
-#include <iterator>
-
 #include "app/app_title.h"
 #include "app/environment.h"
 #include "app/settings.h"
@@ -13,26 +10,21 @@
 #include "main_window/main_layout.h"
 #include "opacity/opacity_prompt.h"
 #include "resource_ids.h"
+#include "ui/decimal_text.h"
 #include "ui/images.h"
 #include "ui/screen.h"
 
 namespace kelbo {
 
-FrmMain::FrmMain() : tmr1(1000, true, [this] { tmr1_Timer(); }), idle_(*this) {}
-
-namespace {
-SIZE PixelSize(const TwipsRect& box) {
-  const RECT r = ToPixels(box);
-  return {r.right - r.left, r.bottom - r.top};
-}
-}  // namespace
+FrmMain::FrmMain()
+    : tmr1(1000, true, [this] { tmr1_Timer(); }),
+      picturesTimer_(USER_TIMER_MINIMUM, true, [this] { DecodePictures(); }),
+      idle_(*this) {}
 
 void FrmMain::Load() {
-  // The two JPEGs decode while the window is made.
-  BackgroundDecoding pictures({{IDR_MINIMIZE_JPG, PixelSize(main_layout::kImgMin)},
-                               {IDR_CONFIGURE_JPG, PixelSize(main_layout::kImgConfig)}});
   AddTimer(idle_.DriftTimer());
   AddTimer(tmr1);
+  AddTimer(picturesTimer_);
   AddTimer(tray_.RetryTimer());
   // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
   // and Space presses it. Being out of sight, it is a classic button, and the
@@ -42,8 +34,17 @@ void FrmMain::Load() {
   CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
               WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, main_layout::kBackColour,
               main_layout::kDesignedClient, true, 0});
-  BuildLayout(pictures);
+  BuildLayout();
   Form_Load();
+}
+
+// The two JPEGs, decoded once the disc is on the screen: a timer's message
+// comes after the first paint, so the disc does not wait for the decoder.
+// The decoder is loaded for this and let go again.
+void FrmMain::DecodePictures() {
+  picturesTimer_.SetEnabled(false);
+  const ImageDecoder decoder;
+  for (Picture* picture : jpegPictures_) picture->DecodeJpeg(decoder);
 }
 
 template <typename T>
@@ -61,13 +62,14 @@ void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int las
     AddControl(face_.MakeLamp(row, k, main_layout::LampBox(top, k), colour));
 }
 
-void FrmMain::BuildLayout(BackgroundDecoding& pictures) {
+void FrmMain::BuildLayout() {
   using namespace main_layout;
   cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
                   [this] { cmdTran_Click(); });
 
   auto& imgMin = Own(std::make_unique<Picture>("imgMin", kImgMin));
-  imgMin.LoadJpegResource(pictures, IDR_MINIMIZE_JPG);
+  imgMin.SetJpegResource(IDR_MINIMIZE_JPG);
+  jpegPictures_.push_back(&imgMin);
   imgMin.OnClick([this] { imgMin_Click(); });
   AddTooltip(imgMin, L"Minimize To System Tray");
 
@@ -75,7 +77,8 @@ void FrmMain::BuildLayout(BackgroundDecoding& pictures) {
     Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(kCaptionFont);
 
   auto& imgConfig = Own(std::make_unique<Picture>("imgConfig", kImgConfig));
-  imgConfig.LoadJpegResource(pictures, IDR_CONFIGURE_JPG);
+  imgConfig.SetJpegResource(IDR_CONFIGURE_JPG);
+  jpegPictures_.push_back(&imgConfig);
   imgConfig.OnClick([this] { imgConfig_Click(); });
   AddTooltip(imgConfig, L"Configure Options");
 
@@ -115,9 +118,8 @@ void FrmMain::Form_Load() {
 
 std::wstring FrmMain::ShownTimeText() const {
   const LocalTime shown = face_.Shown();
-  wchar_t text[16];
-  std::swprintf(text, std::size(text), L"%02d:%02d:%02d", shown.hour, shown.minute, shown.second);
-  return text;
+  return DecimalText(shown.hour, 2) + L":" + DecimalText(shown.minute, 2) + L":" +
+         DecimalText(shown.second, 2);
 }
 
 void FrmMain::tmr1_Timer() {

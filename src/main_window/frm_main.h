@@ -61,7 +61,8 @@ class FrmMain : public Form {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  void BuildLayout(BackgroundDecoding& pictures);
+  void BuildLayout();
+  void DecodePictures();
   template <typename T>
   T& Own(std::unique_ptr<T> control);
   void AddFaceRow(ClockFace::Row row, int top, int firstPosition, int lastPosition,
@@ -73,11 +74,13 @@ class FrmMain : public Form {
   void OnScreenChange();
   void OnDpiChanged();
 
+  Timer picturesTimer_;  // once, just after the first paint
   ClockFace face_;
   IdleWatch idle_;
   TrayIcon tray_;
   PushButton cmdTran_;
   std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
+  std::vector<Picture*> jpegPictures_;
   // Kept after it closes until the next opening, which loads a fresh one.
   std::unique_ptr<Owned<FrmConfig>> frmConfig_;
   UINT showRequest_ = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/common_controls.h"
+#include "ui/decimal_text.h"
 #include "ui/form.h"
 
 namespace kelbo {
@@ -46,7 +47,7 @@ void Slider::Create(Form& form, const ChildLayout& layout, Range range,
   // The system describes a slider by its window, where one exists at all;
   // this one answers for itself, with its name and its position.
   accessibility_.Describe(
-      {layout.text, ROLE_SYSTEM_SLIDER, [this] { return std::to_wstring(Position()); }});
+      {layout.text, ROLE_SYSTEM_SLIDER, [this] { return DecimalText(Position()); }});
   ::SetPropW(hwnd_, L"KelboSlider", this);
   systemProcedure_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Slider::AnswerClients)));

@@ -69,10 +69,11 @@ void Label::Paint(HDC dc) const {
               align | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
 }
 
-void Picture::LoadJpegResource(BackgroundDecoding& pictures, int resourceId) {
+void Picture::DecodeJpeg(const ImageDecoder& decoder) {
+  if (!jpegResource_) return;
   const RECT r = PixelRect();
-  jpegResource_ = resourceId;
-  bitmap_ = pictures.Take(resourceId, {r.right - r.left, r.bottom - r.top});
+  bitmap_ = decoder.DecodeJpeg(jpegResource_, r.right - r.left, r.bottom - r.top);
+  Invalidate();
 }
 
 void Picture::LoadIconResource(int resourceId) {
@@ -84,8 +85,7 @@ void Picture::LoadIconResource(int resourceId) {
 void Picture::OnDpiChanged() {
   const RECT r = PixelRect();
   if (iconResource_) icon_ = LoadIconAtSize(iconResource_, r.right - r.left, r.bottom - r.top);
-  if (jpegResource_)
-    bitmap_ = ImageDecoder().DecodeJpeg(jpegResource_, r.right - r.left, r.bottom - r.top);
+  if (jpegResource_ && bitmap_) DecodeJpeg(ImageDecoder());
 }
 
 SIZE Picture::PictureSize() const {

@@ -16,7 +16,7 @@
 namespace kelbo {
 
 class Form;
-class BackgroundDecoding;
+class ImageDecoder;
 
 struct TwipsRect {
   int left, top, width, height;
@@ -107,9 +107,13 @@ class Label : public Control {
 class Picture : public Control {
  public:
   Picture(std::string name, TwipsRect box) : Control(std::move(name), box) {}
-  void LoadJpegResource(BackgroundDecoding& pictures, int resourceId);
+  // A JPEG resource, shown once decoded by DecodeJpeg; until then the box is
+  // bare.
+  void SetJpegResource(int resourceId) { jpegResource_ = resourceId; }
+  // Decodes the JPEG resource at the box's pixel size, and repaints.
+  void DecodeJpeg(const ImageDecoder& decoder);
   void LoadIconResource(int resourceId);
-  // Decoded again at the box's new pixel size.
+  // Made again at the box's new pixel size.
   void OnDpiChanged() override;
   SIZE PictureSize() const;  // of what it shows; 0 x 0 when bare
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }

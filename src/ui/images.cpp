@@ -105,68 +105,6 @@ UniqueBitmap ImageDecoder::DecodeJpeg(int resourceId, int width, int height) con
   return bitmap;
 }
 
-struct BackgroundDecoding::Shared {
-  std::vector<Request> requests;
-  Decode decode;
-  std::vector<UniqueBitmap> pictures;  // by request; written only by the worker
-};
-
-BackgroundDecoding::BackgroundDecoding(std::vector<Request> requests, Decode decode,
-                                       DWORD patienceMs)
-    : shared_(std::make_shared<Shared>()), patienceMs_(patienceMs) {
-  shared_->pictures.resize(requests.size());
-  shared_->requests = std::move(requests);
-  shared_->decode = std::move(decode);
-  // The worker holds the shared part for as long as it runs.
-  auto* forWorker = new std::shared_ptr<Shared>(shared_);
-  worker_.reset(::CreateThread(nullptr, 0, Work, forWorker, 0, nullptr));
-  if (!worker_) delete forWorker;  // then Take decodes each picture itself
-}
-
-BackgroundDecoding::~BackgroundDecoding() {
-  Wait();
-}
-
-DWORD WINAPI BackgroundDecoding::Work(void* shared) {
-  const std::unique_ptr<std::shared_ptr<Shared>> holder(
-      static_cast<std::shared_ptr<Shared>*>(shared));
-  Shared& work = **holder;
-  try {
-    std::unique_ptr<ImageDecoder> system;
-    if (!work.decode) system = std::make_unique<ImageDecoder>();
-    for (size_t i = 0; i < work.requests.size(); ++i) {
-      const Request& request = work.requests[i];
-      work.pictures[i] =
-          work.decode ? work.decode(request)
-                      : system->DecodeJpeg(request.resourceId, request.size.cx, request.size.cy);
-    }
-  } catch (...) {
-    // The pictures it could not decode are decoded again when taken.
-  }
-  return 0;
-}
-
-void BackgroundDecoding::Wait() {
-  if (!worker_) return;
-  finished_ = ::WaitForSingleObject(worker_.get(), patienceMs_) == WAIT_OBJECT_0;
-  gaveUp_ = !finished_;
-  worker_.reset();
-}
-
-UniqueBitmap BackgroundDecoding::Take(int resourceId, SIZE size) {
-  Wait();
-  if (gaveUp_) return nullptr;
-  if (finished_) {
-    for (size_t i = 0; i < shared_->requests.size(); ++i) {
-      const Request& request = shared_->requests[i];
-      if (request.resourceId == resourceId && request.size.cx == size.cx &&
-          request.size.cy == size.cy && shared_->pictures[i])
-        return std::move(shared_->pictures[i]);
-    }
-  }
-  return ImageDecoder().DecodeJpeg(resourceId, size.cx, size.cy);
-}
-
 BITMAPINFO TopDownDibInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -37,6 +37,7 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
   Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
+  PumpFor(100);  // the pictures are decoded
   const Lamp& lamp = *frm.Face().LampAt(ClockFace::Row::Second, 1);
   const auto& picture = dynamic_cast<const Picture&>(*frm.FindControl("imgMin"));
   const struct {

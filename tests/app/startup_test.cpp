@@ -155,8 +155,11 @@ TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAPicture) {
 }
 
 // Each picture button shows its picture over most of its box, not the disc's
-// own colour: a picture that failed to decode would leave the box bare.
+// own colour: a picture that failed to decode would leave the box bare. The
+// JPEGs come just after the disc is on the screen.
 TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
+  frm.Show();
+  PumpFor(100);
   const Rendering face(frm);
   for (const char* name : {"imgMin", "imgConfig", "imgExit"}) {
     const Control* picture = frm.FindControl(name);
