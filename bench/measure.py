@@ -57,6 +57,8 @@ class Program:
 
     def start(self):
         """Starts it; returns seconds from launch to the window mapped and painted."""
+        if not pids_named("explorer.exe"):
+            raise RuntimeError("Wine's desktop process is gone: the starts would not compare")
         started = self.launched = time.time()
         self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
