@@ -19,6 +19,7 @@ bool alwaysMove = false;
 bool moving = false;
 int shown[3] = {-1, -1, -1};
 int home[2];
+int screen[2];
 int step[2] = {-1, -1};
 HBRUSH lit, unlit;
 
@@ -70,10 +71,8 @@ void Tick(HWND hwnd) {
 void Step(HWND hwnd) {
   RECT r;
   ::GetWindowRect(hwnd, &r);
-  if (r.left + step[0] < 0 || r.right + step[0] > ::GetSystemMetrics(SM_CXSCREEN))
-    step[0] = -step[0];
-  if (r.top + step[1] < 0 || r.bottom + step[1] > ::GetSystemMetrics(SM_CYSCREEN))
-    step[1] = -step[1];
+  if (r.left + step[0] < 0 || r.right + step[0] > screen[0]) step[0] = -step[0];
+  if (r.top + step[1] < 0 || r.bottom + step[1] > screen[1]) step[1] = -step[1];
   ::SetWindowPos(hwnd, nullptr, r.left + step[0], r.top + step[1], 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -113,8 +112,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   wc.hbrBackground = ::CreateSolidBrush(kSalmon);
   wc.lpszClassName = L"FloorClock";
   ::RegisterClassW(&wc);
-  home[0] = ::GetSystemMetrics(SM_CXSCREEN) - kSide;
-  home[1] = ::GetSystemMetrics(SM_CYSCREEN) - kSide - 33;
+  screen[0] = ::GetSystemMetrics(SM_CXSCREEN);
+  screen[1] = ::GetSystemMetrics(SM_CYSCREEN);
+  home[0] = screen[0] - kSide;
+  home[1] = screen[1] - kSide - 33;
   HWND hwnd =
       ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST, L"FloorClock", L"Floor Clock", WS_POPUP,
                         home[0], home[1], kSide, kSide, nullptr, nullptr, instance, nullptr);

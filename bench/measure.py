@@ -220,6 +220,10 @@ def main():
     parser.add_argument("--memory-late", type=float, default=600)
     parser.add_argument("--json", metavar="FILE", help="also write the table as JSON")
     args = parser.parse_args()
+    # The late reading comes after the drift; it cannot be named for an earlier time.
+    earliest = args.memory_early + args.rest + args.flip + 62 + args.drift + 5
+    if args.memory_late < earliest:
+        parser.error(f"--memory-late must be at least {earliest:.0f} s with these durations")
 
     programs = [Program("KelboTime", args.program, "Kelbo Time"),
                 Program("floor", args.floor, "Floor Clock")]
