@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/back_buffer.h"
 #include "ui/live_forms.h"
 #include "ui/screen.h"
 #include "ui/window_class.h"
@@ -74,6 +73,7 @@ void Form::Detach() {
   accessibility_.Disconnect();
   tips_.Clear();
   children_.Clear();
+  backBuffer_.Release();
   pressed_ = nullptr;
   for (Timer* timer : timers_) timer->Detach();
   FormGone(this);
@@ -92,7 +92,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers everything
     case WM_PAINT:
-      PaintThroughBackBuffer(hwnd_, [this](HDC dc, const RECT& area) { PaintClient(dc, area); });
+      backBuffer_.Paint(hwnd_, [this](HDC dc, const RECT& area) { PaintClient(dc, area); });
       return 0;
     case WM_PRINTCLIENT: {
       RECT client;

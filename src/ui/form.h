@@ -14,6 +14,7 @@
 #include "ui/child_routing.h"
 #include "ui/control.h"
 #include "ui/font_cache.h"
+#include "ui/back_buffer.h"
 #include "ui/handles.h"
 #include "ui/timer.h"
 #include "ui/tooltips.h"
@@ -160,6 +161,7 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   FontCache fonts_;
+  BackBuffer backBuffer_;
   ChildRouting children_;
   Tooltips tips_;
   Accessibility accessibility_;
