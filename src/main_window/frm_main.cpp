@@ -18,7 +18,7 @@ namespace kelbo {
 
 FrmMain::FrmMain()
     : tmr1(1000, true, [this] { tmr1_Timer(); }),
-      picturesTimer_(USER_TIMER_MINIMUM, true, [this] { DecodePictures(); }),
+      picturesTimer_(30, false, [this] { DecodePictures(); }),
       idle_(*this) {}
 
 void FrmMain::Load() {
@@ -38,13 +38,15 @@ void FrmMain::Load() {
   Form_Load();
 }
 
-// The two JPEGs, decoded once the disc is on the screen: a timer's message
-// comes after the first paint, so the disc does not wait for the decoder.
-// The decoder is loaded for this and let go again.
+// The two JPEGs, decoded once the disc is on the screen: the timer starts
+// with the first paint, and the painted frame goes to the screen while the
+// loop waits for it, so the disc does not wait for the decoder. The decoder
+// is loaded for this and let go again.
 void FrmMain::DecodePictures() {
   picturesTimer_.SetEnabled(false);
   const ImageDecoder decoder;
   for (Picture* picture : jpegPictures_) picture->DecodeJpeg(decoder);
+  jpegPictures_.clear();  // decoded for good; a new scale decodes them itself
 }
 
 template <typename T>
@@ -251,6 +253,8 @@ bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
     onShowRequest_();  // may put a new disc in this one's place
     return true;
   }
+  if (message == WM_PAINT && !picturesTimer_.Enabled() && !jpegPictures_.empty())
+    picturesTimer_.SetEnabled(true);  // and the paint goes on as usual
   if (message == WM_DPICHANGED) {
     OnDpiChanged();
     return true;  // the disc sizes itself: the system's suggestion rounds otherwise

@@ -80,7 +80,7 @@ class FrmMain : public Form {
   TrayIcon tray_;
   PushButton cmdTran_;
   std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
-  std::vector<Picture*> jpegPictures_;
+  std::vector<Picture*> jpegPictures_;              // until they are decoded
   // Kept after it closes until the next opening, which loads a fresh one.
   std::unique_ptr<Owned<FrmConfig>> frmConfig_;
   UINT showRequest_ = 0;
