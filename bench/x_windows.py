@@ -46,7 +46,6 @@ class XWindows:
         x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, _Window, ctypes.POINTER(_Attributes)]
         x.XFree.argtypes = [ctypes.c_void_p]
         x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        x.XFlush.argtypes = [ctypes.c_void_p]
         self.xtest = ctypes.CDLL(ctypes.util.find_library("Xtst"))
         self.xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
                                                     ctypes.c_int, ctypes.c_ulong]

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "ui/accessible_form.h"
+#include "ui/back_buffer.h"
 #include "ui/child_routing.h"
 #include "ui/control.h"
 #include "ui/font_cache.h"
-#include "ui/back_buffer.h"
 #include "ui/handles.h"
 #include "ui/timer.h"
 #include "ui/tooltips.h"
