@@ -232,11 +232,11 @@ def main():
     keeper = subprocess.Popen([WINE, "cmd", "/c", "pause"], stdin=subprocess.PIPE,
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(5)
-    # One start of each, not measured: the first start of a run also loads
-    # what the other program would then find in memory (for a 32-bit build,
-    # Wine's whole 32-bit side, which the 64-bit keeper does not load).
     results = {p.name: [] for p in programs}
     try:
+        # One start of each, not measured: the first start of a run also loads
+        # what the other program would then find in memory (for a 32-bit build,
+        # Wine's whole 32-bit side, which the 64-bit keeper does not load).
         for program in programs:
             program.start()
             program.stop()
