@@ -251,9 +251,7 @@ def main():
         # One start of each, not measured: the first start of a run also loads
         # what the other program would then find in memory (for a 32-bit build,
         # Wine's whole 32-bit side, which the 64-bit keeper does not load).
-        for program in programs:
-            program.start()
-            program.stop()
+        start_ups(programs, 1)
         for round_number in range(1, args.rounds + 1):
             print(f"round {round_number}: start-ups", file=sys.stderr, flush=True)
             start_up = start_ups(programs, args.starts)
