@@ -21,7 +21,9 @@ void Control::Invalidate() const {
 void Lamp::SetFillColor(COLORREF colour) {
   if (colour == fill_) return;
   fill_ = colour;
-  Invalidate();
+  // Only the circle: the box reaches into its neighbours (the seconds'
+  // caption among them), which would be drawn again every second.
+  if (form_) form_->Invalidate(CircleRect());
 }
 
 RECT Lamp::CircleRect() const {

@@ -93,8 +93,14 @@ TEST_F(ClockTick, RepaintsOnlyTheLampsThatChanged) {
   ASSERT_TRUE(::GetUpdateRect(frm.hWnd(), &dirty, FALSE));
   const Lamp* lamp = frm.Face().LampAt(Row::Second, 6);
   ASSERT_NE(lamp, nullptr);
-  const RECT box = lamp->PixelRect();
-  EXPECT_TRUE(::EqualRect(&dirty, &box));
+  const RECT circle = lamp->CircleRect();
+  EXPECT_TRUE(::EqualRect(&dirty, &circle));
+  // Its box overlaps the "Sec" caption's, which stays as it is.
+  const Control* caption = frm.FindControl("lblSec");
+  ASSERT_NE(caption, nullptr);
+  const RECT captionBox = caption->PixelRect();
+  RECT overlap;
+  EXPECT_FALSE(::IntersectRect(&overlap, &dirty, &captionBox));
 }
 
 TEST_F(ClockTick, EachTickArmsTheNextForJustAfterTheNextSecond) {
