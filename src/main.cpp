@@ -5,9 +5,11 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/environment.h"
 #include "app/error_report.h"
+#include "app/show_request_watch.h"
 #include "app/single_instance.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
@@ -27,25 +29,27 @@ void __verbose_terminate_handler() {
 
 namespace {
 
-// The program's message loop, which also waits for `asked`: a second
-// start's request, handed to `onAsked` (modal loops see it as a message to
-// the disc instead).
+// The program's message loop. A second start's request, signalled by
+// `asked`, reaches it from a watch as a thread message and goes to
+// `onAsked`; modal loops drop thread messages, and see the request as a
+// message to the disc instead.
 int RunMessageLoop(HANDLE asked, const std::function<void()>& onAsked) {
+  std::optional<kelbo::ShowRequestWatch> watch;
+  MSG message;
   for (;;) {
-    const DWORD woke = ::MsgWaitForMultipleObjectsEx(asked ? 1 : 0, &asked, INFINITE, QS_ALLINPUT,
-                                                     MWMO_INPUTAVAILABLE);
-    if (asked && woke == WAIT_OBJECT_0) {
+    // The watch's thread starts once the queue first runs dry, with the
+    // disc painted: it does not hold up the first frame. A request made
+    // before then keeps the event signalled until the watch sees it.
+    if (!watch && asked && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+      watch.emplace(asked);
+    if (::GetMessageW(&message, nullptr, 0, 0) <= 0) return static_cast<int>(message.wParam);
+    if (kelbo::ShowRequestWatch::IsRequest(message)) {
       onAsked();
       continue;
     }
-    if (woke == WAIT_FAILED) asked = nullptr;  // messages only, from now on
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
-      if (kelbo::Form::PreTranslateMessage(message)) continue;
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
+    if (kelbo::Form::PreTranslateMessage(message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
   }
 }
 
