@@ -33,6 +33,7 @@ void FrmConfig::Load() {
                 [this] { Sldr1_Change(); });
   chkAOT_.Create(*this, {kChkAOT, kChkAOTText, kBoldFont, true});
   SetInitialFocus(cmdSave_.hWnd());
+  const HeldBounds oneMove(*this);
   Form_Load();
 }
 

@@ -35,6 +35,7 @@ void FrmMain::Load() {
               WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, main_layout::kBackColour,
               main_layout::kDesignedClient, true, 0});
   BuildLayout();
+  const HeldBounds oneMove(*this);
   Form_Load();
 }
 

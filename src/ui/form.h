@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,24 +51,48 @@ class Form {
   bool IsLoaded() const { return hwnd_ != nullptr; }
 
   // Outer position and size in twips, read back from the window system,
-  // which keeps them in whole pixels.
+  // which keeps them in whole pixels (or, while held, from the held ones).
   struct Bounds {
     float left, top, width, height;
   };
   Bounds OuterBounds() const {  // all four from one read
-    const TwipsBounds b = BoundsInTwips(hwnd_);
+    const TwipsBounds b = held_ ? ToTwips(*held_) : BoundsInTwips(hwnd_);
     return {b.left, b.top, b.width, b.height};
   }
   float Left() const { return OuterBounds().left; }
   float Top() const { return OuterBounds().top; }
   float Width() const { return OuterBounds().width; }
   float Height() const { return OuterBounds().height; }
-  void SetLeft(float twips) { MoveInTwips(hwnd_, twips, Top()); }
-  void SetTop(float twips) { MoveInTwips(hwnd_, Left(), twips); }
-  void SetWidth(float twips) { ResizeInTwips(hwnd_, twips, Height()); }
-  void SetHeight(float twips) { ResizeInTwips(hwnd_, Width(), twips); }
+  void SetLeft(float twips) { MoveTo(twips, Top()); }
+  void SetTop(float twips) { MoveTo(Left(), twips); }
+  void SetWidth(float twips) { Resize(twips, Height()); }
+  void SetHeight(float twips) { Resize(Width(), twips); }
   // Left and Top in one move, so that the window never stands half-way.
-  void MoveTo(float leftTwips, float topTwips) { MoveInTwips(hwnd_, leftTwips, topTwips); }
+  void MoveTo(float leftTwips, float topTwips) {
+    if (held_)
+      PlaceInTwips(*held_, leftTwips, topTwips);
+    else
+      MoveInTwips(hwnd_, leftTwips, topTwips);
+  }
+
+  // For a scope, the form keeps the position and size it is given, in the
+  // pixels the window system would keep, and reads them back from there;
+  // the window gets them in one move at the end. A load that sets each of
+  // the four on its own then moves the window once, not four times.
+  class HeldBounds {
+   public:
+    explicit HeldBounds(Form& form) : form_(form) { form_.held_ = ReadPixelBounds(form_.hwnd_); }
+    ~HeldBounds() {
+      const PixelBounds bounds = *form_.held_;
+      form_.held_.reset();
+      if (form_.hwnd_) ApplyPixelBounds(form_.hwnd_, bounds);
+    }
+    HeldBounds(const HeldBounds&) = delete;
+    HeldBounds& operator=(const HeldBounds&) = delete;
+
+   private:
+    Form& form_;
+  };
 
   bool Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
   // Shows without activating.
@@ -153,7 +178,15 @@ class Form {
   void RescaleTo(int dpi);
   void Detach();
 
+  void Resize(float widthTwips, float heightTwips) {
+    if (held_)
+      SizeInTwips(*held_, widthTwips, heightTwips);
+    else
+      ResizeInTwips(hwnd_, widthTwips, heightTwips);
+  }
+
   HWND hwnd_ = nullptr;
+  std::optional<PixelBounds> held_;  // while a HeldBounds lasts
   bool dialogKeys_ = false;
   bool commonControls_ = false;
   COLORREF backColor_ = 0;

@@ -17,4 +17,17 @@ void MoveInTwips(HWND window, float left, float top);
 // Width and height, the top-left corner kept.
 void ResizeInTwips(HWND window, float width, float height);
 
+// The same in whole pixels, for bounds kept away from the window for a
+// while and then given to it in one move.
+struct PixelBounds {
+  int left, top, width, height;
+};
+PixelBounds ReadPixelBounds(HWND window);
+void ApplyPixelBounds(HWND window, const PixelBounds& bounds);
+TwipsBounds ToTwips(const PixelBounds& bounds);
+// What the window system would hold for a left and top, or a width and
+// height, given in twips.
+void PlaceInTwips(PixelBounds& bounds, float left, float top);
+void SizeInTwips(PixelBounds& bounds, float width, float height);
+
 }  // namespace kelbo
