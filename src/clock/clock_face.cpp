@@ -24,10 +24,12 @@ const Lamp* ClockFace::LampAt(Row row, int position) const {
 LocalTime ClockFace::ShowTime() {
   // Each row reads the clock for itself; a tick across a change of minute may
   // mix both sides, and the next tick is consistent again.
-  PaintRow(static_cast<std::int16_t>(Env().Now().hour), 2, Lamps(Row::Hour));
-  PaintRow(static_cast<std::int16_t>(Env().Now().minute), 1, Lamps(Row::Minute));
+  RECT changed{};
+  PaintRow(static_cast<std::int16_t>(Env().Now().hour), 2, Lamps(Row::Hour), changed);
+  PaintRow(static_cast<std::int16_t>(Env().Now().minute), 1, Lamps(Row::Minute), changed);
   const LocalTime last = Env().Now();
-  PaintRow(static_cast<std::int16_t>(last.second), 1, Lamps(Row::Second));
+  PaintRow(static_cast<std::int16_t>(last.second), 1, Lamps(Row::Second), changed);
+  if (!::IsRectEmpty(&changed)) repaint_(changed);
   return last;
 }
 
@@ -43,11 +45,18 @@ LocalTime ClockFace::Shown() const {
   return {read(Row::Hour), read(Row::Minute), read(Row::Second), 0};
 }
 
-void ClockFace::PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps) {
+void ClockFace::PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps,
+                         RECT& changed) {
   IntToBin(value, BinaryBuffer);
   const std::size_t length = BinaryBuffer.size();
   for (std::size_t p = firstPosition; p <= length; ++p) {
-    if (p < lamps.size() && lamps[p]) lamps[p]->SetFillColor(LampColour(BinaryBuffer[p - 1]));
+    if (p >= lamps.size() || !lamps[p]) continue;
+    // The circle, not the box: boxes overlap their neighbours (the seconds'
+    // caption among them), which would be drawn again every second.
+    if (lamps[p]->SetFillColor(LampColour(BinaryBuffer[p - 1]))) {
+      const RECT circle = lamps[p]->CircleRect();
+      ::UnionRect(&changed, &changed, &circle);
+    }
   }
   BinaryBuffer.clear();
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,23 +17,29 @@ class ClockFace {
  public:
   enum class Row { Hour, Minute, Second };
 
+  // `repaint` is handed the pixels to draw again after a change of lamps.
+  explicit ClockFace(std::function<void(const RECT&)> repaint) : repaint_(std::move(repaint)) {}
+
   // Makes the lamp of `row` for digit position 1..6 (weight 32 down to 1) in
   // `box`; the caller adds it to its form, in its own layout order. The hour
   // row has no lamp for position 1: an hour never reaches 32.
   Lamp& MakeLamp(Row row, int position, TwipsRect box, COLORREF colour);
   const Lamp* LampAt(Row row, int position) const;
 
-  // Reads the local time, once for each row, and sets every lamp's colour.
-  // Returns the last reading, the second's.
+  // Reads the local time, once for each row, and sets every lamp's colour;
+  // the lamps that changed are repainted together, in one area around their
+  // circles. Returns the last reading, the second's.
   LocalTime ShowTime();
   // The time the lamps show now, read back from their colours.
   LocalTime Shown() const;
 
  private:
   using RowLamps = std::array<std::unique_ptr<Lamp>, 7>;  // by digit position 1..6
-  void PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps);
+  void PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps,
+                RECT& changed);
   RowLamps& Lamps(Row row) { return rows_[static_cast<int>(row)]; }
 
+  std::function<void(const RECT&)> repaint_;
   std::array<RowLamps, 3> rows_;
   // The digits of the row being drawn; empty between rows.
   std::string BinaryBuffer;

@@ -19,6 +19,7 @@ namespace kelbo {
 FrmMain::FrmMain()
     : tmr1(1000, true, [this] { tmr1_Timer(); }),
       picturesTimer_(30, false, [this] { DecodePictures(); }),
+      face_([this](const RECT& changed) { Invalidate(changed); }),
       idle_(*this) {}
 
 void FrmMain::Load() {

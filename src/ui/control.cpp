@@ -18,12 +18,10 @@ void Control::Invalidate() const {
   if (form_) form_->Invalidate(PixelRect());
 }
 
-void Lamp::SetFillColor(COLORREF colour) {
-  if (colour == fill_) return;
+bool Lamp::SetFillColor(COLORREF colour) {
+  if (colour == fill_) return false;
   fill_ = colour;
-  // Only the circle: the box reaches into its neighbours (the seconds'
-  // caption among them), which would be drawn again every second.
-  if (form_) form_->Invalidate(CircleRect());
+  return true;
 }
 
 RECT Lamp::CircleRect() const {

@@ -71,8 +71,9 @@ class Lamp : public Control {
   Lamp(std::string name, TwipsRect box, COLORREF fill)
       : Control(std::move(name), box), fill_(fill) {}
   COLORREF FillColor() const { return fill_; }
-  // Repaints the lamp only when its colour changes.
-  void SetFillColor(COLORREF colour);
+  // Sets the colour; true when it changed, and the owner must then repaint
+  // CircleRect() (the lamps of one tick together, in one area).
+  [[nodiscard]] bool SetFillColor(COLORREF colour);
   RECT CircleRect() const;
   void Paint(HDC dc) const override;
 

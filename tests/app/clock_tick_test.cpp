@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app_helpers.h"
 #include "clock/binary_digits.h"
@@ -78,29 +79,51 @@ TEST_F(ClockTick, HasNoLampForTheHoursThirtyTwo) {
   EXPECT_EQ(frm.FindControl("cirhr1"), nullptr);
 }
 
-TEST_F(ClockTick, RepaintsOnlyTheLampsThatChanged) {
+TEST_F(ClockTick, RepaintsTheLampsThatChangedAndNothingElse) {
+  struct Lamped {
+    Row row;
+    int position;
+  };
+  const struct {
+    const char* what;
+    LocalTime from, to;
+    std::vector<Lamped> changed;
+  } cases[] = {
+      {"30 -> 31 lights the last lamp only", {10, 20, 30}, {10, 20, 31}, {{Row::Second, 6}}},
+      {"31 -> 32 turns the whole row",
+       {10, 20, 31},
+       {10, 20, 32},
+       {{Row::Second, 1}, {Row::Second, 6}}},
+      {"a new minute: two rows, one area",
+       {10, 20, 59},
+       {10, 21, 0},
+       {{Row::Minute, 6}, {Row::Second, 1}, {Row::Second, 6}}},
+  };
   frm.Show();  // hidden windows keep no update region
-  Scripted().time = {10, 20, 30};
-  frm.tmr1_Timer();
-  ::UpdateWindow(frm.hWnd());  // validates everything
-
-  frm.tmr1_Timer();  // same time: nothing to repaint
-  RECT dirty;
-  EXPECT_FALSE(::GetUpdateRect(frm.hWnd(), &dirty, FALSE));
-
-  Scripted().time = {10, 20, 31};  // 30 -> 31 lights the last second lamp only
-  frm.tmr1_Timer();
-  ASSERT_TRUE(::GetUpdateRect(frm.hWnd(), &dirty, FALSE));
-  const Lamp* lamp = frm.Face().LampAt(Row::Second, 6);
-  ASSERT_NE(lamp, nullptr);
-  const RECT circle = lamp->CircleRect();
-  EXPECT_TRUE(::EqualRect(&dirty, &circle));
-  // Its box overlaps the "Sec" caption's, which stays as it is.
   const Control* caption = frm.FindControl("lblSec");
   ASSERT_NE(caption, nullptr);
   const RECT captionBox = caption->PixelRect();
-  RECT overlap;
-  EXPECT_FALSE(::IntersectRect(&overlap, &dirty, &captionBox));
+  for (const auto& c : cases) {
+    Scripted().time = c.from;
+    frm.tmr1_Timer();
+    ::UpdateWindow(frm.hWnd());  // validates everything
+    frm.tmr1_Timer();            // same time: nothing to repaint
+    RECT dirty;
+    EXPECT_FALSE(::GetUpdateRect(frm.hWnd(), &dirty, FALSE)) << c.what;
+
+    Scripted().time = c.to;
+    frm.tmr1_Timer();
+    ASSERT_TRUE(::GetUpdateRect(frm.hWnd(), &dirty, FALSE)) << c.what;
+    RECT expected{};
+    for (const Lamped& l : c.changed) {
+      const RECT circle = frm.Face().LampAt(l.row, l.position)->CircleRect();
+      ::UnionRect(&expected, &expected, &circle);
+    }
+    EXPECT_TRUE(::EqualRect(&dirty, &expected)) << c.what;
+    // The lamps' boxes overlap the "Sec" caption's; the caption is not drawn.
+    RECT overlap;
+    EXPECT_FALSE(::IntersectRect(&overlap, &dirty, &captionBox)) << c.what;
+  }
 }
 
 TEST_F(ClockTick, EachTickArmsTheNextForJustAfterTheNextSecond) {
