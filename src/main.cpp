@@ -5,11 +5,9 @@
 #include <exception>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "app/environment.h"
 #include "app/error_report.h"
-#include "app/show_request_watch.h"
 #include "app/single_instance.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
@@ -29,21 +27,12 @@ void __verbose_terminate_handler() {
 
 namespace {
 
-// The program's message loop. A second start's request, signalled by
-// `asked`, reaches it from a watch as a thread message and goes to
-// `onAsked`; modal loops drop thread messages, and see the request as a
-// message to the disc instead.
-int RunMessageLoop(HANDLE asked, const std::function<void()>& onAsked) {
-  std::optional<kelbo::ShowRequestWatch> watch;
+// The program's message loop. A second start's request comes as a thread
+// message and goes to `onAsked`.
+int RunMessageLoop(const std::function<void()>& onAsked) {
   MSG message;
-  for (;;) {
-    // The watch's thread starts once the queue first runs dry, with the
-    // disc painted: it does not hold up the first frame. A request made
-    // before then keeps the event signalled until the watch sees it.
-    if (!watch && asked && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
-      watch.emplace(asked);
-    if (::GetMessageW(&message, nullptr, 0, 0) <= 0) return static_cast<int>(message.wParam);
-    if (kelbo::ShowRequestWatch::IsRequest(message)) {
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (kelbo::SingleInstance::IsThreadRequest(message)) {
       onAsked();
       continue;
     }
@@ -51,6 +40,7 @@ int RunMessageLoop(HANDLE asked, const std::function<void()>& onAsked) {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
+  return static_cast<int>(message.wParam);
 }
 
 }  // namespace
@@ -61,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // (hung, or not there after all) gets a new one instead.
   const kelbo::SingleInstance instance;
   if (instance.AnotherRuns() && instance.AskToShow(kelbo::FrmMain::kClassName)) return 0;
+  instance.TakeRequestsOnThisThread();
 
   kelbo::SystemEnvironment environment;
   kelbo::InstallEnvironment(environment);
@@ -96,7 +87,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     makeDisc();
     // The program ends when no window of it is left open.
     kelbo::Form::SetQuitWhenLastFormCloses(true);
-    return RunMessageLoop(instance.ShowAsked(), showRequested);
+    return RunMessageLoop(showRequested);
   } catch (const std::exception& error) {
     kelbo::ReportUnexpectedError(error);  // the disc could not be made
     return 1;

@@ -1,11 +1,13 @@
 // One clock per session. A second start asks the running clock to show
-// itself through a named event of the session, which reaches it even when
-// its disc is closed (an options dialog can outlive the disc) or out of
-// reach (under Wine, after the process that hosts the desktop ended). The
-// running clock waits for that event in its message loop; while a modal
-// loop runs instead (the prompt, a menu, a message box), the second start
-// also posts a message to the disc, which every loop delivers. Either way
-// the clock answers through a second event once the disc is shown.
+// itself with a message to the thread that runs the clock's message loop,
+// whose number the running clock leaves in a named memory block of the
+// session. A thread message reaches the clock even when its disc is closed
+// (an options dialog can outlive the disc) or out of reach (under Wine,
+// after the process that hosts the desktop ended), and the loop waits for it
+// with the rest of its messages. Modal loops (the prompt, a menu, a message
+// box) drop thread messages, so the second start then also posts the request
+// to the disc, which every loop delivers. Either way the clock answers
+// through an event once the disc is shown.
 #pragma once
 
 #include <windows.h>
@@ -23,21 +25,24 @@ class SingleInstance {
   // Another start of the program came first and still runs.
   bool AnotherRuns() const { return anotherRuns_; }
 
-  // For a second start: asks the running clock to show itself, by the event
-  // (answered within milliseconds from its message loop), and then by a
+  // For a second start: asks the running clock to show itself, by a message
+  // to its loop's thread (answered within milliseconds), and then by a
   // message to `discClass`'s window; true when it answered.
   bool AskToShow(const wchar_t* discClass) const;
-  // The message a second start posts to the disc.
+  // The message a second start sends, to the thread and to the disc.
   static UINT ShowRequestMessage();
 
-  // For the running clock: signalled when a second start asks, and the
-  // answer it waits for once the disc is shown.
-  HANDLE ShowAsked() const { return asked_.get(); }
+  // For the running clock: from now on, requests go to the calling thread,
+  // whose message loop takes them (IsThreadRequest) and answers each.
+  void TakeRequestsOnThisThread() const;
+  static bool IsThreadRequest(const MSG& message) {
+    return message.hwnd == nullptr && message.message == ShowRequestMessage();
+  }
   void AnswerShown() const;
 
  private:
   UniqueKernelHandle running_;
-  UniqueKernelHandle asked_;
+  UniqueKernelHandle loopThread_;  // the memory block that holds the thread's number
   UniqueKernelHandle shown_;
   bool anotherRuns_ = false;
 };
