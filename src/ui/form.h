@@ -52,12 +52,9 @@ class Form {
 
   // Outer position and size in twips, read back from the window system,
   // which keeps them in whole pixels (or, while held, from the held ones).
-  struct Bounds {
-    float left, top, width, height;
-  };
+  using Bounds = TwipsBounds;
   Bounds OuterBounds() const {  // all four from one read
-    const TwipsBounds b = held_ ? ToTwips(*held_) : BoundsInTwips(hwnd_);
-    return {b.left, b.top, b.width, b.height};
+    return held_ ? ToTwips(*held_) : BoundsInTwips(hwnd_);
   }
   float Left() const { return OuterBounds().left; }
   float Top() const { return OuterBounds().top; }
