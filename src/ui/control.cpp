@@ -34,18 +34,14 @@ RECT Lamp::CircleRect() const {
 void Lamp::Paint(HDC dc) const {
   // Drawn anti-aliased against the form's colour: a plain GDI ellipse of
   // 17 pixels looks jagged.
+  if (!form_) return;
   const RECT r = CircleRect();
   const int width = r.right - r.left, height = r.bottom - r.top;
-  const LampLook look{fill_, ::GetSysColor(COLOR_WINDOWTEXT), form_ ? form_->BackColor() : fill_,
-                      2.0};
-  if (look != pixelsLook_ || width != pixelsSize_.cx || height != pixelsSize_.cy) {
-    pixels_ = RasterizeLamp(width, height, look);
-    pixelsLook_ = look;
-    pixelsSize_ = {width, height};
-  }
-  if (pixels_.empty()) return;
+  const LampLook look{fill_, ::GetSysColor(COLOR_WINDOWTEXT), form_->BackColor(), 2.0};
+  const std::vector<std::uint32_t>& pixels = form_->LampPixels(width, height, look);
+  if (pixels.empty()) return;
   const BITMAPINFO info = TopDownDibInfo(width, height);
-  ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels_.data(), &info,
+  ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels.data(), &info,
                       DIB_RGB_COLORS);
 }
 

@@ -5,13 +5,10 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "ui/handles.h"
-#include "ui/lamp_raster.h"
 
 namespace kelbo {
 
@@ -79,11 +76,6 @@ class Lamp : public Control {
 
  private:
   COLORREF fill_;
-  // The last pixels drawn and what they were drawn from: a repaint without a
-  // change of colour or size reuses them.
-  mutable std::vector<std::uint32_t> pixels_;
-  mutable LampLook pixelsLook_{};
-  mutable SIZE pixelsSize_{};
 };
 
 // Fixed text on the form's own background.

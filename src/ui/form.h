@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "ui/control.h"
 #include "ui/font_cache.h"
 #include "ui/handles.h"
+#include "ui/lamp_raster.h"
 #include "ui/timer.h"
 #include "ui/tooltips.h"
 #include "ui/window_geometry.h"
@@ -148,6 +150,11 @@ class Form {
     accessibility_.Describe(std::move(description));
   }
   HFONT Font(const FontStyle& wanted) { return fonts_.Get(wanted); }
+  // The pixels a lamp of this size and look is drawn from; valid until the
+  // next call.
+  const std::vector<std::uint32_t>& LampPixels(int width, int height, const LampLook& look) {
+    return lampRasters_.Get(width, height, look);
+  }
 
  protected:
   Form() = default;
@@ -191,6 +198,7 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   FontCache fonts_;
+  LampRasters lampRasters_;
   BackBuffer backBuffer_;
   ChildRouting children_;
   Tooltips tips_;

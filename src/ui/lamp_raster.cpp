@@ -56,4 +56,13 @@ std::vector<std::uint32_t> RasterizeLamp(int width, int height, const LampLook& 
   return pixels;
 }
 
+const std::vector<std::uint32_t>& LampRasters::Get(int width, int height, const LampLook& look) {
+  for (const Raster& r : rasters_)
+    if (r.width == width && r.height == height && r.look == look) return r.pixels;
+  constexpr std::size_t kKept = 8;
+  if (rasters_.size() >= kKept) rasters_.clear();
+  rasters_.push_back({width, height, look, RasterizeLamp(width, height, look)});
+  return rasters_.back().pixels;
+}
+
 }  // namespace kelbo

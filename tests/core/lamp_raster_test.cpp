@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace kelbo {
 namespace {
 
@@ -43,6 +45,27 @@ TEST(LampRaster, NothingForAnEmptyBox) {
   EXPECT_TRUE(RasterizeLamp(17, -1, kLook).empty());
   const auto tiny = RasterizeLamp(2, 2, kLook);  // all rim, no fill left
   for (std::uint32_t p : tiny) EXPECT_NE(p, kFill);
+}
+
+TEST(LampRasters, EachSizeAndLookGetsItsOwnPixelsAcrossForgetting) {
+  const LampLook lit = kLook;
+  const LampLook unlit{0x00404080, 0x00000000, 0x006666FF, 2.0};
+  const LampLook otherRim{0x00FF8080, 0x00FFFFFF, 0x006666FF, 2.0};
+  struct Ask {
+    int width, height;
+    LampLook look;
+  };
+  std::vector<Ask> asks{{17, 17, lit}, {17, 17, unlit}, {17, 17, lit},
+                        {17, 12, lit}, {12, 17, lit},   {17, 17, otherRim}};
+  // More sizes than are kept, then the first ones again.
+  for (int side = 20; side < 30; ++side) asks.push_back({side, side, unlit});
+  asks.push_back({17, 17, lit});
+  asks.push_back({17, 17, unlit});
+  LampRasters rasters;
+  for (const Ask& a : asks) {
+    SCOPED_TRACE(testing::Message() << a.width << "x" << a.height << " fill " << a.look.fill);
+    EXPECT_EQ(rasters.Get(a.width, a.height, a.look), RasterizeLamp(a.width, a.height, a.look));
+  }
 }
 
 }  // namespace
