@@ -44,7 +44,8 @@ void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
   record_.uID = kIconId;
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record_.uCallbackMessage = kCallbackMessage;
-  LoadIcon(0);
+  icon_.reset();  // loaded when the icon first goes into the tray
+  iconDpi_ = 0;
   const auto text = TrayTip(tip);
   std::copy(text.begin(), text.end(), record_.szTip);
 }
@@ -66,6 +67,8 @@ void TrayIcon::LoadIcon(int dpi) {
 }
 
 void TrayIcon::UseDpi(int dpi) {
+  iconDpi_ = dpi;
+  if (!icon_) return;
   UniqueIcon old = std::move(icon_);  // the shell's until it has the new one
   LoadIcon(dpi);
   if (inTray_) Notify(NIM_MODIFY);
@@ -77,6 +80,7 @@ bool TrayIcon::Notify(DWORD operation) {
 }
 
 bool TrayIcon::Add() {
+  if (!icon_) LoadIcon(iconDpi_);
   if (!Notify(NIM_ADD)) return false;
   inTray_ = true;
   return true;

@@ -39,8 +39,10 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
   ~TrayIcon();
 
-  // Fills the record once for the owner window, with the icon resource at
-  // the small-icon size and the tip; adds nothing to the tray.
+  // Fills the record once for the owner window, with the icon resource and
+  // the tip; adds nothing to the tray. The picture, at the small-icon size,
+  // is loaded when the icon first goes into the tray: a clock that is never
+  // put away does not load it at all.
   void Fill(HWND owner, int iconResource, std::string_view tip);
   const NOTIFYICONDATAA& Record() const { return record_; }
   // The monitor's scale changed: the icon at the small-icon size of `dpi`,
@@ -97,6 +99,7 @@ class TrayIcon {
   PopupMenu menu_{kMenuItems};
   UniqueIcon icon_;
   int iconResource_ = 0;
+  int iconDpi_ = 0;  // 0: the system's
   bool inTray_ = false;
   bool busy_ = false;
   Timer retry_{400, false, [this] { Retry(); }};

@@ -82,6 +82,11 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
       EXPECT_EQ(-font.lfHeight, c.fontHeight) << c.dpi;
       EXPECT_EQ(picture.PictureSize().cx, c.picture.cx) << c.dpi;
       EXPECT_EQ(picture.PictureSize().cy, c.picture.cy) << c.dpi;
+      // Put away first at 120 DPI: the picture is loaded then, at that
+      // scale; later changes load it again while it is in the tray.
+      if (!frm.Tray().InTray()) {
+        ASSERT_TRUE(frm.Tray().Add()) << c.dpi;
+      }
       ICONINFO icon{};
       ASSERT_TRUE(::GetIconInfo(frm.Tray().Record().hIcon, &icon)) << c.dpi;
       BITMAP colour{};
@@ -91,6 +96,7 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
       EXPECT_EQ(colour.bmWidth, c.trayIcon) << c.dpi;
       if (round == 0 && c.dpi == 96) objectsAfterFirstRound = GdiObjectsOf(::GetCurrentProcess());
     }
+  frm.Tray().Remove();
   // Back at 96: every region, font and bitmap of the other scales is gone;
   // a leak of one of each per change would add a dozen.
   ASSERT_GT(objectsAfterFirstRound, 0);

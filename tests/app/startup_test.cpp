@@ -105,21 +105,25 @@ TEST_F(Startup, AtRestWithTheClockRunningOnTheDiscsColour) {
   EXPECT_EQ(RenderedPixel(frm, {89, 20}), 0x006666FFu);  // the disc's own colour
 }
 
-TEST_F(Startup, NotShownUntilTheCallerShowsIt) {
+TEST_F(Startup, NotShownUntilTheCallerShowsItThenInFront) {
   EXPECT_FALSE(frm.Visible());
   frm.Show();
   EXPECT_TRUE(frm.Visible());
+  EXPECT_EQ(::GetForegroundWindow(), frm.hWnd());
 }
 
-TEST_F(Startup, PreparesASmallTrayIconWithoutAddingIt) {
+TEST_F(Startup, PreparesTheTrayIconWithoutAddingItThenAddsASmallOne) {
   EXPECT_FALSE(frm.Tray().InTray());
   NOTIFYICONDATAA probe = frm.Tray().Record();
   probe.uFlags = 0;
   EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is in the tray already";
+  EXPECT_EQ(frm.Tray().Record().hIcon, nullptr) << "its picture is loaded before it is needed";
 
+  ASSERT_TRUE(frm.Tray().Add());
   ICONINFO info{};
-  ASSERT_NE(frm.Tray().Record().hIcon, nullptr);
-  ASSERT_TRUE(::GetIconInfo(frm.Tray().Record().hIcon, &info)) << ::GetLastError();
+  const bool read = ::GetIconInfo(frm.Tray().Record().hIcon, &info);
+  frm.Tray().Remove();
+  ASSERT_TRUE(read) << ::GetLastError();
   BITMAP bitmap{};
   ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
   ::DeleteObject(info.hbmColor);
