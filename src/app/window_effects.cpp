@@ -20,11 +20,9 @@ void MakeWindowRound(const Form& window) {
 
 void SetWindowTransparency(HWND hwnd, std::int16_t level) {
   try {
-    // The layered bit is set where it is missing; the other bits stay. A
-    // style change makes the window system set the window's surface up
-    // again, a millisecond under Wine, so a window made layered is left so.
+    // The layered bit is set on every call; the other bits stay.
     const LONG style = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
-    if (!(style & WS_EX_LAYERED)) ::SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    ::SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
     const BYTE alpha = AlphaFromLevel(level);
     // Alpha alone: no colour is keyed out, so the key argument plays no part.
     ::SetLayeredWindowAttributes(hwnd, RGB(255, 255, 0), alpha, LWA_ALPHA);

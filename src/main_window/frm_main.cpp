@@ -31,10 +31,9 @@ void FrmMain::Load() {
   // and Space presses it. Being out of sight, it is a classic button, and the
   // clock starts without loading the common controls. A tool window: a
   // widget has no taskbar button and no task-switcher entry, so it needs no
-  // icon of its own either. Layered from the start, as the load makes it
-  // translucent before it is first shown.
+  // icon of its own either.
   CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
-              WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW | WS_EX_LAYERED, main_layout::kBackColour,
+              WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, main_layout::kBackColour,
               main_layout::kDesignedClient, true, 0});
   BuildLayout();
   const HeldBounds oneMove(*this);
