@@ -59,18 +59,20 @@ class Program:
         """Starts it; returns seconds from launch to the window mapped and painted."""
         if not pids_named("explorer.exe"):
             raise RuntimeError("Wine's desktop process is gone: the starts would not compare")
-        started = self.launched = time.time()
-        self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        self.window = None
-        while time.time() - started < 30:
-            if not self.window:
-                self.window = WINDOWS.find(self.process.pid, self.title)
-            if self.window:
-                left, top = self.corner()
-                if seconds_shown(SCREEN, left, top) is not None:
-                    return time.time() - started
-            time.sleep(0.002)
+        WINDOWS.watch_maps(True)
+        try:
+            started = self.launched = time.time()
+            self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL)
+            self.window = WINDOWS.wait_for_map(self.process.pid, self.title, started + 30)
+        finally:
+            WINDOWS.watch_maps(False)
+        # Shown: the face is painted within milliseconds, read a row at a time.
+        while self.window and time.time() - started < 30:
+            left, top = self.corner()
+            if seconds_shown(SCREEN, left, top) is not None:
+                return time.time() - started
+            time.sleep(0.001)
         raise RuntimeError(f"{self.name} did not show within 30 s")
 
     def corner(self):
@@ -134,15 +136,20 @@ def flips(program, seconds):
 
 
 def start_ups(programs, starts):
-    """The median start-up of each program over `starts` starts, the programs
-    taking turns and the first to go alternating. A single start varies by a
-    third on a shared machine: too much to judge a difference of 5 %."""
+    """Each program's median start-up over `starts` starts, the programs taking
+    turns and the first to go alternating, and the median ratio of the
+    clock's start to the floor's start beside it. A single start varies by a
+    third on a shared machine, and the machine's pace drifts within a round:
+    two starts a few seconds apart see the same machine, so their ratio
+    varies far less than the ratio of the two medians."""
     times = {p.name: [] for p in programs}
     for k in range(starts):
         for program in programs if k % 2 == 0 else programs[::-1]:
             times[program.name].append(program.start() * 1000)
             program.stop()
-    return {name: statistics.median(t) for name, t in times.items()}
+    medians = {name: statistics.median(t) for name, t in times.items()}
+    paired = statistics.median(a / b for a, b in zip(times["KelboTime"], times["floor"]))
+    return medians, paired
 
 
 def one_round(program, args, start_up):
@@ -189,14 +196,16 @@ def rounds_to_settle(ratios, within=0.05):
     return settled
 
 
-def table(results, sizes):
+def table(results, sizes, paired_ratios):
     """Figure -> clock, floor and ratio, each min / median / max, and the
-    rounds the ratio needed to settle."""
+    rounds the ratio needed to settle. `paired_ratios`: figure -> each
+    round's ratio where it comes from paired measurements, not the round's
+    two figures."""
     rows = {}
     for figure in results["KelboTime"][0]:
         ours = [r[figure] for r in results["KelboTime"]]
         floor = [r[figure] for r in results["floor"]]
-        ratios = [a / b for a, b in zip(ours, floor) if b]
+        ratios = paired_ratios.get(figure) or [a / b for a, b in zip(ours, floor) if b]
         rows[figure] = {"clock": spread(ours), "floor": spread(floor),
                         "ratio": spread(ratios) if ratios else None,
                         "rounds to settle": rounds_to_settle(ratios) if ratios else None}
@@ -225,7 +234,7 @@ def main():
     parser.add_argument("program")
     parser.add_argument("floor")
     parser.add_argument("--rounds", type=int, default=3)
-    parser.add_argument("--starts", type=int, default=7,
+    parser.add_argument("--starts", type=int, default=11,
                         help="starts of each program per round for its start-up figure")
     parser.add_argument("--rest", type=float, default=90)
     parser.add_argument("--drift", type=float, default=60)
@@ -247,6 +256,7 @@ def main():
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(5)
     results = {p.name: [] for p in programs}
+    start_up_ratios = []
     try:
         # One start of each, not measured: the first start of a run also loads
         # what the other program would then find in memory (for a 32-bit build,
@@ -254,7 +264,8 @@ def main():
         start_ups(programs, 1)
         for round_number in range(1, args.rounds + 1):
             print(f"round {round_number}: start-ups", file=sys.stderr, flush=True)
-            start_up = start_ups(programs, args.starts)
+            start_up, ratio = start_ups(programs, args.starts)
+            start_up_ratios.append(ratio)
             for program in programs:  # interleaved: the machine's drift hits both alike
                 print(f"round {round_number}: {program.name}", file=sys.stderr, flush=True)
                 results[program.name].append(one_round(program, args, start_up[program.name]))
@@ -263,7 +274,7 @@ def main():
         keeper.wait()
 
     sizes = {p.name: os.path.getsize(p.exe) / 1024 for p in programs}
-    rows = table(results, sizes)
+    rows = table(results, sizes, {"start-up (ms)": start_up_ratios})
     print_table(rows, args.rounds)
     if args.json:
         with open(args.json, "w") as out:

@@ -4,6 +4,8 @@ new process."""
 
 import ctypes
 import ctypes.util
+import select
+import time
 
 _Window = ctypes.c_ulong
 _Atom = ctypes.c_ulong
@@ -23,6 +25,18 @@ class _Attributes(ctypes.Structure):
 
 
 _IS_VIEWABLE = 2
+_SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+_MAP_NOTIFY = 19
+
+
+class _MapEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", _Window), ("window", _Window),
+                ("override_redirect", ctypes.c_int)]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("map", _MapEvent), ("pad", ctypes.c_long * 24)]
 
 
 class XWindows:
@@ -46,6 +60,10 @@ class XWindows:
         x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, _Window, ctypes.POINTER(_Attributes)]
         x.XFree.argtypes = [ctypes.c_void_p]
         x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x.XSelectInput.argtypes = [ctypes.c_void_p, _Window, ctypes.c_long]
+        x.XPending.argtypes = [ctypes.c_void_p]
+        x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(_Event)]
+        x.XConnectionNumber.argtypes = [ctypes.c_void_p]
         self.xtest = ctypes.CDLL(ctypes.util.find_library("Xtst"))
         self.xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
                                                     ctypes.c_int, ctypes.c_ulong]
@@ -89,6 +107,36 @@ class XWindows:
             if self._pid(window) == pid and (self._name(window) or "").strip() == title:
                 return window
         return None
+
+    def watch_maps(self, on):
+        """Starts or stops the reports of top-level windows being shown, on
+        which `wait_for_map` waits."""
+        self.x.XSelectInput(self.display, self.root, _SUBSTRUCTURE_NOTIFY_MASK if on else 0)
+        self.x.XSync(self.display, 0)
+        if not on:
+            event = _Event()
+            while self.x.XPending(self.display):
+                self.x.XNextEvent(self.display, ctypes.byref(event))
+
+    def wait_for_map(self, pid, title, deadline):
+        """The window of process `pid` named `title` once it is shown, or None
+        at `deadline` (time.time()). It sleeps until the X server reports a
+        window shown: a poll of the window tree every few milliseconds would
+        take processor time from the program that is starting."""
+        event = _Event()
+        fd = self.x.XConnectionNumber(self.display)
+        while True:
+            while self.x.XPending(self.display):
+                self.x.XNextEvent(self.display, ctypes.byref(event))
+                if event.type != _MAP_NOTIFY:
+                    continue
+                window = event.map.window
+                if self._pid(window) == pid and (self._name(window) or "").strip() == title:
+                    return window
+            left = deadline - time.time()
+            if left <= 0:
+                return None
+            select.select([fd], [], [], left)
 
     def corner(self, window):
         """The window's top-left corner on the screen."""
