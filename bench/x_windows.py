@@ -1,6 +1,6 @@
 """Windows and pointer of the X display, read and moved through Xlib in the
-measuring process itself: a poll costs a round trip to the X server, not a
-new process."""
+measuring process itself: a read costs a round trip to the X server, not a
+new process, and a new window is waited for, not polled for."""
 
 import ctypes
 import ctypes.util
@@ -24,7 +24,6 @@ class _Attributes(ctypes.Structure):
                 ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
 
 
-_IS_VIEWABLE = 2
 _SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
 _MAP_NOTIFY = 19
 
@@ -49,9 +48,6 @@ class XWindows:
         x.XInternAtom.restype = _Atom
         x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
         self.pid_atom = x.XInternAtom(display, b"_NET_WM_PID", 0)
-        x.XQueryTree.argtypes = [ctypes.c_void_p, _Window, ctypes.POINTER(_Window),
-                                 ctypes.POINTER(_Window), ctypes.POINTER(ctypes.POINTER(_Window)),
-                                 ctypes.POINTER(ctypes.c_uint)]
         x.XGetWindowProperty.argtypes = [
             ctypes.c_void_p, _Window, _Atom, ctypes.c_long, ctypes.c_long, ctypes.c_int, _Atom,
             ctypes.POINTER(_Atom), ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
@@ -87,27 +83,6 @@ class XWindows:
         self.x.XFree(name)
         return value
 
-    def find(self, pid, title):
-        """The shown top-level window of process `pid` named `title` (spaces
-        around the name aside), or None."""
-        root, parent = _Window(), _Window()
-        children, count = ctypes.POINTER(_Window)(), ctypes.c_uint()
-        if not self.x.XQueryTree(self.display, self.root, ctypes.byref(root), ctypes.byref(parent),
-                                 ctypes.byref(children), ctypes.byref(count)):
-            return None
-        windows = [children[i] for i in range(count.value)]
-        if children:
-            self.x.XFree(children)
-        for window in windows:
-            attributes = _Attributes()
-            if not self.x.XGetWindowAttributes(self.display, window, ctypes.byref(attributes)):
-                continue
-            if attributes.map_state != _IS_VIEWABLE:
-                continue
-            if self._pid(window) == pid and (self._name(window) or "").strip() == title:
-                return window
-        return None
-
     def watch_maps(self, on):
         """Starts or stops the reports of top-level windows being shown, on
         which `wait_for_map` waits."""
@@ -119,8 +94,8 @@ class XWindows:
                 self.x.XNextEvent(self.display, ctypes.byref(event))
 
     def wait_for_map(self, pid, title, deadline):
-        """The window of process `pid` named `title` once it is shown, or None
-        at `deadline` (time.time()). It sleeps until the X server reports a
+        """The top-level window of process `pid` named `title` (spaces around
+        the name aside) once it is shown, or None at `deadline` (time.time()). It sleeps until the X server reports a
         window shown: a poll of the window tree every few milliseconds would
         take processor time from the program that is starting."""
         event = _Event()
