@@ -31,21 +31,26 @@ void FrmMain::Load() {
   // and Space presses it. Being out of sight, it is a classic button, and the
   // clock starts without loading the common controls. A tool window: a
   // widget has no taskbar button and no task-switcher entry, so it needs no
-  // icon of its own either.
+  // icon of its own either. The window is made where the load will put it,
+  // at the size it will give it, so the load has nothing to move.
+  using main_layout::kWindowSide;
+  const WindowPlace home = HomeOnThisScreen(kWindowSide, kWindowSide);
   CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
               WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, main_layout::kBackColour,
-              main_layout::kDesignedClient, true, 0});
+              main_layout::kDesignedClient, true, 0, false,
+              TwipsBounds{home.left, home.top, kWindowSide, kWindowSide}});
   BuildLayout();
   const HeldBounds oneMove(*this);
   Form_Load();
 }
 
-// The two JPEGs, decoded once the disc is on the screen: the timer starts
-// with the first paint, and the painted frame goes to the screen while the
-// loop waits for it, so the disc does not wait for the decoder. The decoder
-// is loaded for this and let go again.
+// The three buttons' pictures, made once the disc is on the screen: the
+// timer starts with the first paint, and the painted frame goes to the
+// screen while the loop waits for it, so the disc waits neither for the
+// decoder nor for the icon. The decoder is loaded for this and let go again.
 void FrmMain::DecodePictures() {
   picturesTimer_.SetEnabled(false);
+  imgExit_->LoadIconResource(IDI_EXIT);
   const ImageDecoder decoder;
   for (Picture* picture : jpegPictures_) picture->DecodeJpeg(decoder);
   jpegPictures_.clear();  // decoded for good; a new scale decodes them itself
@@ -87,7 +92,7 @@ void FrmMain::BuildLayout() {
   AddTooltip(imgConfig, L"Configure Options");
 
   auto& imgExit = Own(std::make_unique<Picture>("imgExit", kImgExit));
-  imgExit.LoadIconResource(IDI_EXIT);
+  imgExit_ = &imgExit;
   imgExit.OnClick([this] { imgExit_Click(); });
   AddTooltip(imgExit, L"Exit Program");
 
@@ -109,7 +114,7 @@ void FrmMain::Form_Load() {
   tray_.OnLost([this] { Show(); });
   MakeWindowRound(*this);
   SetWindowTransparency(hWnd(), settings::TransparencyLevel);
-  const WindowPlace corner = HomeOnThisScreen();
+  const WindowPlace corner = HomeOnThisScreen(Width(), Height());
   SetLeft(corner.left);
   SetTop(corner.top);
   idle_.SetHome({.left = Left(), .top = Top()});
@@ -220,13 +225,13 @@ void FrmMain::ShowOnRequest() {
   }
 }
 
-// The bottom-right corner of the work area as it is now, 500 twips up, in
-// whole pixels as the window system will hold it.
-WindowPlace FrmMain::HomeOnThisScreen() const {
+// The bottom-right corner of the work area as it is now, 500 twips up, for a
+// window of the given size, in whole pixels as the window system will hold it.
+WindowPlace FrmMain::HomeOnThisScreen(float width, float height) {
   const PixelArea work =
       ClipToScreen(Env().WorkArea(), Screen::WidthPixels(), Screen::HeightPixels());
   const WindowPlace corner = HomeCorner(work, Screen::TwipsPerPixelX(), Screen::TwipsPerPixelY(),
-                                        Width(), Height(), main_layout::kBottomGap);
+                                        width, height, main_layout::kBottomGap);
   return {.left = static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX()),
           .top = static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY())};
 }
@@ -246,7 +251,7 @@ void FrmMain::OnDpiChanged() {
 // The screen changed size or resolution: home is worked out again by the
 // start-up's rule, so that the clock is never left off the screen.
 void FrmMain::OnScreenChange() {
-  idle_.MoveHome(HomeOnThisScreen());
+  idle_.MoveHome(HomeOnThisScreen(Width(), Height()));
 }
 
 bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

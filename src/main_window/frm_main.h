@@ -69,7 +69,7 @@ class FrmMain : public Form {
                   COLORREF colour);
   void ShowConfig();
   void OnTrayAction(TrayAction action);
-  WindowPlace HomeOnThisScreen() const;
+  static WindowPlace HomeOnThisScreen(float width, float height);
   std::wstring ShownTimeText() const;
   void OnScreenChange();
   void OnDpiChanged();
@@ -81,6 +81,7 @@ class FrmMain : public Form {
   PushButton cmdTran_;
   std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
   std::vector<Picture*> jpegPictures_;              // until they are decoded
+  Picture* imgExit_ = nullptr;                      // its icon comes with them
   // Kept after it closes until the next opening, which loads a fresh one.
   std::unique_ptr<Owned<FrmConfig>> frmConfig_;
   UINT showRequest_ = 0;

@@ -73,21 +73,28 @@ void Picture::DecodeJpeg(const ImageDecoder& decoder) {
 }
 
 void Picture::LoadIconResource(int resourceId) {
-  const RECT r = PixelRect();
   iconResource_ = resourceId;
-  icon_ = LoadIconAtSize(resourceId, r.right - r.left, r.bottom - r.top);
+  icon_.reset();
+  Invalidate();
+}
+
+HICON Picture::Icon() const {
+  if (iconResource_ && !icon_) {
+    const RECT r = PixelRect();
+    icon_ = LoadIconAtSize(iconResource_, r.right - r.left, r.bottom - r.top);
+  }
+  return icon_.get();
 }
 
 void Picture::OnDpiChanged() {
-  const RECT r = PixelRect();
-  if (iconResource_) icon_ = LoadIconAtSize(iconResource_, r.right - r.left, r.bottom - r.top);
+  icon_.reset();  // loaded again at the new size when next needed
   if (jpegResource_ && bitmap_) DecodeJpeg(ImageDecoder());
 }
 
 SIZE Picture::PictureSize() const {
-  if (icon_) {
+  if (HICON icon = Icon()) {
     ICONINFO info{};
-    if (!::GetIconInfo(icon_.get(), &info)) return {0, 0};
+    if (!::GetIconInfo(icon, &info)) return {0, 0};
     BITMAP bitmap{};
     ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
     if (info.hbmColor) ::DeleteObject(info.hbmColor);
@@ -101,8 +108,8 @@ SIZE Picture::PictureSize() const {
 
 void Picture::Paint(HDC dc) const {
   const RECT r = PixelRect();
-  if (icon_) {
-    ::DrawIconEx(dc, r.left, r.top, icon_.get(), r.right - r.left, r.bottom - r.top, 0, nullptr,
+  if (HICON icon = Icon()) {
+    ::DrawIconEx(dc, r.left, r.top, icon, r.right - r.left, r.bottom - r.top, 0, nullptr,
                  DI_NORMAL);
   } else if (bitmap_) {
     UniqueMemoryDc source(::CreateCompatibleDC(dc));

@@ -105,6 +105,8 @@ class Picture : public Control {
   void SetJpegResource(int resourceId) { jpegResource_ = resourceId; }
   // Decodes the JPEG resource at the box's pixel size, and repaints.
   void DecodeJpeg(const ImageDecoder& decoder);
+  // An icon resource, loaded at the box's pixel size when it is first
+  // painted or measured: a picture that is never seen costs nothing.
   void LoadIconResource(int resourceId);
   // Made again at the box's new pixel size.
   void OnDpiChanged() override;
@@ -115,8 +117,10 @@ class Picture : public Control {
   void Click() override { onClick_(); }
 
  private:
+  HICON Icon() const;
+
   UniqueBitmap bitmap_;
-  UniqueIcon icon_;
+  mutable UniqueIcon icon_;
   int jpegResource_ = 0;
   int iconResource_ = 0;
   std::function<void()> onClick_;

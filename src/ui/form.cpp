@@ -28,12 +28,20 @@ void Form::CreateForm(const FormOptions& options) {
   dialogKeys_ = options.dialogKeys;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
-  RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
-         Screen::ToPixelsY(options.clientSize.height)};
-  ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
+  PixelBounds place{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+  if (options.bounds) {
+    PlaceInTwips(place, options.bounds->left, options.bounds->top);
+    SizeInTwips(place, options.bounds->width, options.bounds->height);
+  } else {
+    RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
+           Screen::ToPixelsY(options.clientSize.height)};
+    ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
+    place.width = r.right - r.left;
+    place.height = r.bottom - r.top;
+  }
   if (!::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
-                         CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
-                         nullptr, ::GetModuleHandleW(nullptr), this))
+                         place.left, place.top, place.width, place.height, nullptr, nullptr,
+                         ::GetModuleHandleW(nullptr), this))
     ThrowSystemError("Cannot create the window");
   for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
 }

@@ -40,6 +40,10 @@ struct FormOptions {
   // Child controls in the common controls' current look. Off, they are the
   // window system's classic ones, which cost nothing to load.
   bool commonControls = false;
+  // Where the window is made, its outer bounds. By default the system places
+  // it, at the designed client size. A form whose load places and sizes it
+  // anyway is better made there: the load then has nothing to move.
+  std::optional<TwipsBounds> bounds = std::nullopt;
 };
 
 // A form: derive from it, and hold the derived form as an Owned<> one
@@ -80,17 +84,20 @@ class Form {
   // the four on its own then moves the window once, not four times.
   class HeldBounds {
    public:
-    explicit HeldBounds(Form& form) : form_(form) { form_.held_ = ReadPixelBounds(form_.hwnd_); }
+    explicit HeldBounds(Form& form) : form_(form), start_(ReadPixelBounds(form.hwnd_)) {
+      form_.held_ = start_;
+    }
     ~HeldBounds() {
       const PixelBounds bounds = *form_.held_;
       form_.held_.reset();
-      if (form_.hwnd_) ApplyPixelBounds(form_.hwnd_, bounds);
+      if (form_.hwnd_ && bounds != start_) ApplyPixelBounds(form_.hwnd_, bounds);
     }
     HeldBounds(const HeldBounds&) = delete;
     HeldBounds& operator=(const HeldBounds&) = delete;
 
    private:
     Form& form_;
+    const PixelBounds start_;
   };
 
   bool Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }

@@ -21,6 +21,7 @@ void ResizeInTwips(HWND window, float width, float height);
 // while and then given to it in one move.
 struct PixelBounds {
   int left, top, width, height;
+  bool operator==(const PixelBounds&) const = default;
 };
 PixelBounds ReadPixelBounds(HWND window);
 void ApplyPixelBounds(HWND window, const PixelBounds& bounds);

@@ -30,9 +30,20 @@ class Startup : public ::testing::Test {
   Owned<FrmMain> frm;
 };
 
+// Moves and resizes of the disc's window, as the window system reports them.
+int windowMoves = 0;
+LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGED) {
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(sent->lParam);
+    if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) ++windowMoves;
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // The layout at the scales users run: 2670 twips square, cut to an ellipse
 // inset 2 pixels, home in the bottom-right corner of the 1024 x 768 test
-// screen, 500 twips up.
+// screen, 500 twips up. The window is made there: the load moves nothing.
 TEST(Layout, SquareCutToAnEllipseAndHomeAtEachScale) {
   struct DpiScope {
     explicit DpiScope(int dpi) { Screen::UseDpi(dpi); }
@@ -49,7 +60,11 @@ TEST(Layout, SquareCutToAnEllipseAndHomeAtEachScale) {
   for (const auto& c : cases) {
     const DpiScope scale(c.dpi);
     Owned<FrmMain> frm;
+    windowMoves = 0;
+    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountMoves, nullptr, ::GetCurrentThreadId());
     frm.Load();
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_EQ(windowMoves, 0) << c.dpi;
     RECT r;
     ::GetWindowRect(frm.hWnd(), &r);
     EXPECT_EQ(r.right - r.left, c.side) << c.dpi;
