@@ -95,9 +95,10 @@ class XWindows:
 
     def wait_for_map(self, pid, title, deadline):
         """The top-level window of process `pid` named `title` (spaces around
-        the name aside) once it is shown, or None at `deadline` (time.time()). It sleeps until the X server reports a
-        window shown: a poll of the window tree every few milliseconds would
-        take processor time from the program that is starting."""
+        the name aside) once it is shown, or None at `deadline` (time.time()).
+        It sleeps until the X server reports a window shown: a poll of the
+        window tree every few milliseconds would take processor time from the
+        program that is starting."""
         event = _Event()
         fd = self.x.XConnectionNumber(self.display)
         while True:

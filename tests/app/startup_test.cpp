@@ -40,6 +40,10 @@ LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
+void Unhook(HHOOK hook) {
+  ::UnhookWindowsHookEx(hook);
+}
+using UniqueHook = UniqueHandle<HHOOK, Unhook>;
 
 // The layout at the scales users run: 2670 twips square, cut to an ellipse
 // inset 2 pixels, home in the bottom-right corner of the 1024 x 768 test
@@ -61,9 +65,11 @@ TEST(Layout, SquareCutToAnEllipseAndHomeAtEachScale) {
     const DpiScope scale(c.dpi);
     Owned<FrmMain> frm;
     windowMoves = 0;
-    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountMoves, nullptr, ::GetCurrentThreadId());
-    frm.Load();
-    ::UnhookWindowsHookEx(hook);
+    {
+      const UniqueHook counting(
+          ::SetWindowsHookExW(WH_CALLWNDPROC, CountMoves, nullptr, ::GetCurrentThreadId()));
+      frm.Load();
+    }
     EXPECT_EQ(windowMoves, 0) << c.dpi;
     RECT r;
     ::GetWindowRect(frm.hWnd(), &r);
