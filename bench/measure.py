@@ -18,7 +18,7 @@ import time
 
 # The screen reader is the end-to-end tests' own.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from desktop import WINE, ScreenReader  # noqa: E402
+from desktop import WINE, ScreenReader, own_wine_processes  # noqa: E402
 from x_windows import XWindows  # noqa: E402
 
 def seconds_shown(screen, left, top):
@@ -46,9 +46,9 @@ def rss_mb(pid):
     return 0.0
 
 
-def pids_named(name):
-    out = subprocess.run(["pgrep", "-x", name], capture_output=True, text=True).stdout
-    return [int(p) for p in out.split()]
+def server_pids():
+    """The Wine server of this run's prefix and this run's X server."""
+    return own_wine_processes("wineserver") + [int(os.environ["KELBO_XVFB_PID"])]
 
 
 class Program:
@@ -57,7 +57,7 @@ class Program:
 
     def start(self):
         """Starts it; returns seconds from launch to the window mapped and painted."""
-        if not pids_named("explorer.exe"):
+        if not own_wine_processes("explorer.exe"):
             raise RuntimeError("Wine's desktop process is gone: the starts would not compare")
         WINDOWS.watch_maps(True)
         try:
@@ -91,15 +91,13 @@ def keep_awake(program):
 
 
 def cpu_over(program, seconds, awake):
-    # The server is named for its processor under Debian's 64-bit loader.
-    servers = sum((pids_named(name) for name in ("wineserver", "wineserver64", "Xvfb")), [])
-    before = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in servers)
+    before = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in server_pids())
     end = time.time() + seconds
     while time.time() < end:
         if awake:
             keep_awake(program)
         time.sleep(min(5, max(0, end - time.time())))
-    after = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in servers)
+    after = cpu_seconds(program.process.pid), sum(cpu_seconds(p) for p in server_pids())
     return after[0] - before[0], after[1] - before[1]
 
 

@@ -16,7 +16,7 @@ Lamp& ClockFace::MakeLamp(Row row, int position, TwipsRect box, COLORREF colour)
 }
 
 const Lamp* ClockFace::LampAt(Row row, int position) const {
-  const RowLamps& lamps = rows_[static_cast<int>(row)];
+  const RowLamps& lamps = rows_[static_cast<std::size_t>(row)];
   if (position < 0 || position >= static_cast<int>(lamps.size())) return nullptr;
   return lamps[static_cast<std::size_t>(position)].get();
 }

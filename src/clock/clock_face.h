@@ -37,7 +37,7 @@ class ClockFace {
   using RowLamps = std::array<std::unique_ptr<Lamp>, 7>;  // by digit position 1..6
   void PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps,
                 RECT& changed);
-  RowLamps& Lamps(Row row) { return rows_[static_cast<int>(row)]; }
+  RowLamps& Lamps(Row row) { return rows_[static_cast<std::size_t>(row)]; }
 
   std::function<void(const RECT&)> repaint_;
   std::array<RowLamps, 3> rows_;

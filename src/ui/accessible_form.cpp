@@ -68,9 +68,11 @@ class AccessibleForm final : public IAccessible {
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ::InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE AddRef() override {
+    return static_cast<ULONG>(::InterlockedIncrement(&references_));
+  }
   ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = ::InterlockedDecrement(&references_);
+    const auto left = static_cast<ULONG>(::InterlockedDecrement(&references_));
     if (left == 0) delete this;
     return left;
   }

@@ -31,7 +31,7 @@ int CheckBox::Value() const {
   return static_cast<int>(::SendMessageW(hwnd_, BM_GETCHECK, 0, 0));
 }
 void CheckBox::SetValue(int value) {
-  ::SendMessageW(hwnd_, BM_SETCHECK, value, 0);
+  ::SendMessageW(hwnd_, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
 void Slider::Create(Form& form, const ChildLayout& layout, Range range,
@@ -42,7 +42,7 @@ void Slider::Create(Form& form, const ChildLayout& layout, Range range,
   ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);
   ::SendMessageW(hwnd_, TBM_SETLINESIZE, 0, range.smallStep);
   ::SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, range.largeStep);
-  ::SendMessageW(hwnd_, TBM_SETTICFREQ, range.tickFrequency, 0);
+  ::SendMessageW(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(range.tickFrequency), 0);
   form.OnScroll(hwnd_, std::move(onChange));
   // The system describes a slider by its window, where one exists at all;
   // this one answers for itself, with its name and its position.

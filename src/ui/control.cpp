@@ -41,7 +41,8 @@ void Lamp::Paint(HDC dc) const {
   const std::vector<std::uint32_t>& pixels = form_->LampPixels(width, height, look);
   if (pixels.empty()) return;
   const BITMAPINFO info = TopDownDibInfo(width, height);
-  ::SetDIBitsToDevice(dc, r.left, r.top, width, height, 0, 0, 0, height, pixels.data(), &info,
+  const auto columns = static_cast<DWORD>(width), rows = static_cast<DWORD>(height);
+  ::SetDIBitsToDevice(dc, r.left, r.top, columns, rows, 0, 0, 0, rows, pixels.data(), &info,
                       DIB_RGB_COLORS);
 }
 

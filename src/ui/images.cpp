@@ -83,7 +83,8 @@ UniqueBitmap ImageDecoder::DecodeJpeg(int resourceId, int width, int height) con
   IWICBitmapScaler* rawScaler = nullptr;
   if (FAILED(factory_->CreateBitmapScaler(&rawScaler))) return nullptr;
   auto scaler = Take(rawScaler);
-  if (FAILED(scaler->Initialize(frame.get(), width, height, WICBitmapInterpolationModeFant)))
+  if (FAILED(scaler->Initialize(frame.get(), static_cast<UINT>(width), static_cast<UINT>(height),
+                                WICBitmapInterpolationModeFant)))
     return nullptr;
 
   IWICFormatConverter* rawConverter = nullptr;

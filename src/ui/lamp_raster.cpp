@@ -33,7 +33,8 @@ bool Inside(double dx, double dy, double rx, double ry) {
 
 std::vector<std::uint32_t> RasterizeLamp(int width, int height, const LampLook& look) {
   if (width <= 0 || height <= 0) return {};
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  const auto columns = static_cast<std::size_t>(width);
+  std::vector<std::uint32_t> pixels(columns * static_cast<std::size_t>(height));
   const double rx = width / 2.0, ry = height / 2.0;
   const double innerRx = rx - look.outlineWidth, innerRy = ry - look.outlineWidth;
   const double weight = 1.0 / (kSamples * kSamples);
@@ -50,7 +51,8 @@ std::vector<std::uint32_t> RasterizeLamp(int width, int height, const LampLook& 
           sum.Add(colour, weight);
         }
       }
-      pixels[static_cast<std::size_t>(y) * width + x] = sum.ToDibPixel();
+      pixels[static_cast<std::size_t>(y) * columns + static_cast<std::size_t>(x)] =
+          sum.ToDibPixel();
     }
   }
   return pixels;

@@ -158,7 +158,8 @@ TEST_F(ClockTick, AClockSetOrAWakeFromSleepShowsTheNewTimeAtOnce) {
   for (const auto& c : cases) {
     Scripted().time = c.time;
     ::SendMessageW(frm.hWnd(), c.message, c.wParam, 0);
-    EXPECT_EQ(frm.tmr1.Interval(), 1000u - c.time.millisecond + 2) << c.message;
+    EXPECT_EQ(frm.tmr1.Interval(), static_cast<unsigned>(1000 - c.time.millisecond + 2))
+        << c.message;
     EXPECT_EQ(Shown(Row::Hour, 3), c.time.hour & 8 ? L : U) << c.message;
     EXPECT_EQ(Shown(Row::Second, 6), c.time.second & 1 ? L : U) << c.message;
   }

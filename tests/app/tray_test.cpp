@@ -61,7 +61,8 @@ class Tray : public ::testing::Test {
   }
   bool IconExists() const { return testing::IconExists(frm.Tray().Record()); }
   void Notify(std::uint32_t mouseMessage) {
-    ::SendMessageW(frm.hWnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, mouseMessage);
+    ::SendMessageW(frm.hWnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId,
+                   static_cast<LPARAM>(mouseMessage));
   }
   Owned<FrmMain> frm;
 };
@@ -133,7 +134,7 @@ TEST_F(Tray, RightPressOpensTheMenuWhichIgnoresFurtherPresses) {
   EXPECT_TRUE(IconExists());
   ASSERT_EQ(::GetMenuItemCount(frm.Tray().MenuHandle()), 3);
   const wchar_t* captions[] = {L"Show Kelbo Time", L"Configure", L"Exit"};
-  for (int i = 0; i < 3; ++i) {
+  for (UINT i = 0; i < 3; ++i) {
     wchar_t text[32];
     ::GetMenuStringW(frm.Tray().MenuHandle(), i, text, 32, MF_BYPOSITION);
     EXPECT_STREQ(text, captions[i]);

@@ -15,7 +15,7 @@ TEST(LampRaster, CentreIsFillCornersAreBackgroundRimIsOutline) {
   for (int size : {17, 34, 8}) {
     const auto pixels = RasterizeLamp(size, size, kLook);
     ASSERT_EQ(pixels.size(), static_cast<std::size_t>(size * size));
-    auto at = [&](int x, int y) { return pixels[y * size + x]; };
+    auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size + x)]; };
     EXPECT_EQ(at(size / 2, size / 2), kFill) << size;
     for (auto [x, y] : {std::pair{0, 0}, {size - 1, 0}, {0, size - 1}, {size - 1, size - 1}})
       EXPECT_EQ(at(x, y), kBackground) << size << " corner " << x << "," << y;
@@ -28,12 +28,13 @@ TEST(LampRaster, CentreIsFillCornersAreBackgroundRimIsOutline) {
 TEST(LampRaster, EdgePixelsBlendAndTheShapeIsSymmetric) {
   const int size = 17;
   const auto pixels = RasterizeLamp(size, size, kLook);
+  auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size + x)]; };
   int blended = 0;
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
-      const std::uint32_t p = pixels[y * size + x];
-      EXPECT_EQ(p, pixels[y * size + (size - 1 - x)]) << x << "," << y;
-      EXPECT_EQ(p, pixels[x * size + y]) << x << "," << y;
+      const std::uint32_t p = at(x, y);
+      EXPECT_EQ(p, at(size - 1 - x, y)) << x << "," << y;
+      EXPECT_EQ(p, at(y, x)) << x << "," << y;
       blended += p != kFill && p != kOutline && p != kBackground;
     }
   }

@@ -67,6 +67,34 @@ def home_geometry():
     return (right - side, top, side, side)
 
 
+def own_wine_processes(command):
+    """Pids of the processes of this run's Wine prefix (WINEPREFIX) whose
+    command line contains `command`: never another run's, nor a user's."""
+    prefix = os.environ["WINEPREFIX"].encode()
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                environ = f.read().split(b"\0")
+            with open(f"/proc/{entry}/cmdline", "rb") as f:
+                cmdline = f.read().replace(b"\0", b" ")
+        except OSError:  # gone, or not ours to read
+            continue
+        if b"WINEPREFIX=" + prefix in environ and command.encode() in cmdline:
+            pids.append(int(entry))
+    return pids
+
+
+def restart_wine_server(env=None):
+    """Ends the prefix's Wine server and waits until it has gone, so that the
+    next command starts a new one rather than meeting this one ending."""
+    for flag in ("-k", "-w"):
+        subprocess.run([WINE, "--server", flag], env=env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
+
 def run(*args):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
@@ -112,10 +140,13 @@ class App:
         raise AssertionError(f"no window named {name!r} within {timeout} s")
 
     def geometry(self, window=None):
-        """(left, top, width, height) of a window in screen pixels."""
-        out = run("xdotool", "getwindowgeometry", "--shell", window or self.window)
-        values = dict(line.split("=") for line in out.split())
-        return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
+        """(left, top, width, height) of a window in screen pixels. From
+        xwininfo: under a window manager that frames windows, xdotool counts
+        the frame's offset twice."""
+        out = run("xwininfo", "-id", window or self.window)
+        values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+        return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
+                                               "Width", "Height"))
 
     def wake(self):
         """Real input over the disc. In a Wine session that has had no input

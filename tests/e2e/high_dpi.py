@@ -7,7 +7,7 @@ import os
 import subprocess
 import sys
 
-from desktop import WINE, App, run, wait_until
+from desktop import WINE, App, restart_wine_server, run, wait_until
 
 SIDE = 267  # 2670 twips at 10 twips a pixel
 
@@ -21,8 +21,7 @@ def own_prefix(exe):
                         "144", "/f"], check=True, **quiet)
     subprocess.run([WINE, "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d",
                     "N", "/f"], check=True, **quiet)
-    subprocess.run([WINE, "--server", "-k"], **quiet)
-    subprocess.run([WINE, "--server", "-w"], **quiet)
+    restart_wine_server()
 
 
 def main(exe):
@@ -42,7 +41,7 @@ def main(exe):
             "click", "1")
         app.wait_for_window("Configure Options", timeout=10)
         print("the gear, where 144 DPI puts it, opens the options")
-    subprocess.run([WINE, "--server", "-k"], capture_output=True)
+    restart_wine_server()
     print("1 passed, 0 failed")
 
 

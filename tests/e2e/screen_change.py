@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from desktop import WINE, move_pointer, px, wait_until
+from desktop import WINE, move_pointer, px, restart_wine_server, wait_until
 
 LAST_INPUT = [0.0]
 
@@ -27,10 +27,7 @@ def wine_env(exe):
         subprocess.run([WINE, "reg", "add", key, "/v", name, "/d", value, "/f"], **quiet)
     # The desktop is made when Wine's server starts: start it afresh, so that
     # the one made before these settings (by wineboot) is not the one used.
-    subprocess.run([WINE, "--server", "-k"], env=env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-    subprocess.run([WINE, "--server", "-w"], env=env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
+    restart_wine_server(env)
     return env
 
 
@@ -96,8 +93,7 @@ def main(exe, probe):
     finally:
         clock.kill()
         clock.wait()
-        subprocess.run([WINE, "--server", "-k"], env=env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
+        restart_wine_server(env)
     print("1 passed, 0 failed")
 
 

@@ -6,13 +6,16 @@ made invisible (level 0), closed while its options dialog keeps the program
 alive, or out of reach of other processes because Wine's desktop process
 ended."""
 
+import os
+import signal
 import subprocess
 import sys
 import time
 
-from desktop import WINE, App, keys, opacity, run, search, wait_until
+from desktop import WINE, App, keys, opacity, own_wine_processes,
+                     restart_wine_server, run, search, wait_until
 from transparency_prompt import open_prompt
-from tray import TRAY, Tray
+from tray import Tray, tray_windows
 
 
 def start_again(exe):
@@ -42,7 +45,7 @@ def main(exe):
         tray = Tray(app)
         tray.minimize()
         start_again(exe)
-        wait_until(lambda: not search("--onlyvisible", "--name", TRAY), "the icon stayed")
+        wait_until(lambda: not tray_windows(), "the icon stayed")
         one_visible_disc(app, "in the tray")
         print("in the tray: the clock came back out of it")
 
@@ -74,12 +77,14 @@ def main(exe):
         print(f"closed with the options open: a new disc in {took:.2f} s")
 
         tray.minimize()
-        run("pkill", "-f", "explorer.exe /desktop")  # Wine's desktop and tray process
+        # Wine's desktop and tray process, of this prefix alone.
+        for pid in own_wine_processes("explorer.exe /desktop"):
+            os.kill(pid, signal.SIGTERM)
         took = start_again(exe)
         one_visible_disc(app, "desktop process gone")
         print(f"with Wine's desktop process gone: back in {took:.2f} s")
     # No desktop process is left for the tests after this one.
-    subprocess.run([WINE, "--server", "-k"], capture_output=True)
+    restart_wine_server()
     print("1 passed, 0 failed")
 
 

@@ -8,7 +8,7 @@ import sys
 import time
 
 from desktop import WINE, App, click, keys, run, search, wait_until
-from tray import TRAY, Tray
+from tray import Tray, tray_windows
 
 ROUNDS = 120
 
@@ -30,7 +30,7 @@ def one_round(app, tray):
     tray.minimize()
     tray.click_icon()
     wait_until(tray.shown, "a left press did not show the disc")
-    wait_until(lambda: not search("--onlyvisible", "--name", TRAY), "the icon stayed")
+    wait_until(lambda: not tray_windows(), "the icon stayed")
 
     app.click_control("imgConfig")
     dialog = app.wait_for_window("Configure Options", timeout=10)

@@ -6,9 +6,16 @@ the options and end the program."""
 import sys
 import time
 
-from desktop import App, click, keys, run, save_screenshot, search, wait_until
+from desktop import App, click, keys, own_wine_processes, run, save_screenshot, search, wait_until
 
-TRAY = "Wine System Tray"
+
+def tray_windows():
+    """Wine's own tray window, shown while it holds an icon: the visible
+    window of this prefix's desktop process. Found by its owner, not by its
+    name, which Wine 8 gives it ("Wine System Tray") and Wine 10 does not."""
+    return [window for pid in own_wine_processes("explorer.exe /desktop")
+            for window in search("--all", "--onlyvisible", "--pid", str(pid))]
+
 
 class Tray:
     def __init__(self, app):
@@ -18,12 +25,12 @@ class Tray:
         return bool(self.app.visible_windows("Kelbo Time"))
 
     def tray_visible(self):
-        return bool(search("--onlyvisible", "--name", TRAY))
+        return bool(tray_windows())
 
     def icon(self):
         """The first icon cell of Wine's tray window: small icon plus border,
         in the bottom-left corner of the window's client area."""
-        window = search("--onlyvisible", "--name", TRAY)[0]
+        window = tray_windows()[0]
         left, top, _, height = self.app.geometry(window)
         return left + 3 + 10, top + height - 3 - 10
 

@@ -1,20 +1,23 @@
-"""The disc as a desktop widget beside a taskbar: its home is clear of the
-taskbar, it has no taskbar button (the window manager is told to skip it),
-and it still stays on top, takes clicks and comes back out of the tray.
+"""The disc as a desktop widget on a user's desktop, with a window manager
+and a taskbar: its home is clear of the taskbar, it has no taskbar button
+(the window manager is told to skip it), and it still stays on top, takes
+clicks and comes back out of the tray.
 
 Wine reads the work area from the root window's _NET_WORKAREA when its
-desktop starts, and marks a window's X state only for windows it lets a
-window manager handle: so this runs in a prefix of its own, with managed
-windows and a 48-pixel taskbar at the bottom, on a server started afresh."""
+desktop starts, and hands a window's state to the window manager only for
+windows it lets one handle: so this runs with openbox and a 48-pixel panel
+at the bottom, in a prefix of its own with managed windows, on a server
+started afresh."""
 
 import os
 import subprocess
 import sys
 
-from desktop import WINE, App, home_geometry, run, wait_until
+from desktop import WINE, App, home_geometry, restart_wine_server, run, wait_until
 from tray import Tray
+from window_manager import UserDesktop
 
-WORK_AREA = (0, 0, 1024, 720)
+PANEL_HEIGHT = 48
 
 
 def own_prefix(exe):
@@ -23,12 +26,7 @@ def own_prefix(exe):
     quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     subprocess.run([WINE, "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
                     "/d", "Y", "/f"], check=True, **quiet)
-    restart_wine(quiet)
-
-
-def restart_wine(quiet):
-    subprocess.run([WINE, "--server", "-k"], **quiet)
-    subprocess.run([WINE, "--server", "-w"], **quiet)
+    restart_wine_server()
 
 
 def net_wm_state(window):
@@ -36,11 +34,9 @@ def net_wm_state(window):
 
 
 def main(exe):
-    run("xprop", "-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
-        ", ".join(map(str, WORK_AREA)))
+    own_prefix(exe)
     try:
-        own_prefix(exe)
-        with App(exe) as app:
+        with UserDesktop(PANEL_HEIGHT), App(exe) as app:
             app.wake()  # and waits for the disc at home
             home = home_geometry()[:2]
             assert home == (846, 509), home  # 48 px above the bottom, and 33 more
@@ -63,8 +59,7 @@ def main(exe):
             app.wait_for_window("Configure Options", timeout=10)
             print("a click on the gear opens the options")
     finally:
-        run("xprop", "-root", "-remove", "_NET_WORKAREA")
-        restart_wine(dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        restart_wine_server()
     print("1 passed, 0 failed")
 
 
