@@ -8,6 +8,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace kelbo::testing {
@@ -26,7 +29,8 @@ struct GdiHandleEntry {
 #pragma pack(pop)
 static_assert(sizeof(GdiHandleEntry) == 24);
 
-inline int GdiObjectsOf(HANDLE process) {
+// The process's GDI handle table, empty when it cannot be read.
+inline std::vector<GdiHandleEntry> GdiHandleTableOf(HANDLE process) {
   constexpr std::size_t kEntries = 0x10000;
   // PEB.GdiSharedHandleTable in the 64-bit PEB.
   constexpr std::size_t kPeb64GdiTable = 0xF8;
@@ -58,10 +62,32 @@ inline int GdiObjectsOf(HANDLE process) {
   ok = ok && table != 0 &&
        ::ReadProcessMemory(process, reinterpret_cast<void*>(static_cast<std::uintptr_t>(table)),
                            entries.data(), entries.size() * sizeof(GdiHandleEntry), &read);
-  if (!ok) return -1;
+  if (!ok) return {};
+  return entries;
+}
+
+inline int GdiObjectsOf(HANDLE process) {
+  const std::vector<GdiHandleEntry> entries = GdiHandleTableOf(process);
+  if (entries.empty()) return -1;
   int used = 0;
   for (const GdiHandleEntry& entry : entries) used += entry.type != 0;
   return used;
+}
+
+// The objects in use by type, as "type:count" pairs in hex types (Wine's
+// own numbering: 0x04 region, 0x05 bitmap, 0x0a font, 0x10 brush...): what
+// a failing count reports, to tell a leak from a cache.
+inline std::string GdiObjectTypesOf(HANDLE process) {
+  std::map<int, int> counts;
+  for (const GdiHandleEntry& entry : GdiHandleTableOf(process))
+    if (entry.type != 0) ++counts[entry.type];
+  std::string text;
+  char pair[24];
+  for (const auto& [type, count] : counts) {
+    std::snprintf(pair, sizeof pair, " %02x:%d", type, count);
+    text += pair;
+  }
+  return text;
 }
 
 }  // namespace kelbo::testing

@@ -54,6 +54,7 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
   // picture decoder, the first paint's font) exists; the second must end
   // with as many GDI objects as the first.
   int objectsAfterFirstRound = 0;
+  std::string typesAfterFirstRound;
   for (int round = 0; round < 2; ++round)
     for (const auto& c : cases) {
       RECT suggested;
@@ -94,13 +95,18 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
       ::DeleteObject(icon.hbmColor);
       ::DeleteObject(icon.hbmMask);
       EXPECT_EQ(colour.bmWidth, c.trayIcon) << c.dpi;
-      if (round == 0 && c.dpi == 96) objectsAfterFirstRound = GdiObjectsOf(::GetCurrentProcess());
+      if (round == 0 && c.dpi == 96) {
+        objectsAfterFirstRound = GdiObjectsOf(::GetCurrentProcess());
+        typesAfterFirstRound = GdiObjectTypesOf(::GetCurrentProcess());
+      }
     }
   frm.Tray().Remove();
   // Back at 96: every region, font and bitmap of the other scales is gone;
   // a leak of one of each per change would add a dozen.
   ASSERT_GT(objectsAfterFirstRound, 0);
-  EXPECT_LE(GdiObjectsOf(::GetCurrentProcess()), objectsAfterFirstRound);
+  EXPECT_LE(GdiObjectsOf(::GetCurrentProcess()), objectsAfterFirstRound)
+      << "by type, after the first round:" << typesAfterFirstRound
+      << "; now:" << GdiObjectTypesOf(::GetCurrentProcess());
 }
 
 }  // namespace
