@@ -12,8 +12,8 @@ import subprocess
 import sys
 import time
 
-from desktop import WINE, App, keys, opacity, own_wine_processes,
-                     restart_wine_server, run, search, wait_until
+from desktop import (WINE, App, keys, opacity, own_wine_processes, restart_wine_server, run,
+                     search, wait_until)
 from transparency_prompt import open_prompt
 from tray import Tray, tray_windows
 
