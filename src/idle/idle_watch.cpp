@@ -10,7 +10,11 @@ namespace kelbo {
 IdleWatch::IdleWatch(Form& window) : window_(window), driftTimer_(10, false, [this] { Step(); }) {}
 
 void IdleWatch::Check() {
-  if (IsIdleTime(Env().LastInputTick(), Env().TickCount())) {
+  // The last input first, then the time: read the other way round, input in
+  // between would be later than "now".
+  const std::uint32_t lastInput = Env().LastInputTick();
+  const std::uint32_t now = Env().TickCount();
+  if (IsIdleTime(lastInput, now)) {
     isIdle_ = true;
     driftTimer_.SetEnabled(true);
   } else {

@@ -25,6 +25,17 @@ TEST(IdleCheck, RaisesIdleAndStartsTheDriftOnlyPastTheMinute) {
   }
 }
 
+TEST(IdleCheck, InputBetweenTheTwoReadsIsNoIdleMinute) {
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Idle().DriftTimer().SetEnabled(false);
+  Scripted().SetIdleMilliseconds(200);  // the user is at the machine
+  Scripted().inputJustAfterTickRead = true;
+  frm.CheckIdle();
+  EXPECT_FALSE(frm.Idle().IsIdle());
+  EXPECT_FALSE(frm.Idle().DriftTimer().Enabled());
+}
+
 TEST(IdleCheck, BackFromIdleLowersTheFlagButLeavesTheTimerToStopItself) {
   Owned<FrmMain> frm;
   frm.Load();

@@ -31,6 +31,10 @@ class ScriptedEnvironment : public Environment {
   // Runs as the prompt opens: a test's way to fail inside a handler.
   std::function<void()> onPrompt;
 
+  // Input that comes just after the tick count is read: a last-input tick
+  // read after it is one ahead of it.
+  bool inputJustAfterTickRead = false;
+
   void SetIdleMilliseconds(std::uint32_t idle) { now = lastInput + idle; }
 
   LocalTime Now() override {
@@ -41,7 +45,10 @@ class ScriptedEnvironment : public Environment {
     return time;
   }
   std::uint32_t LastInputTick() override { return lastInput; }
-  std::uint32_t TickCount() override { return now; }
+  std::uint32_t TickCount() override {
+    if (inputJustAfterTickRead) lastInput = now + 1;
+    return now;
+  }
   PixelArea WorkArea() override { return workArea ? *workArea : SystemEnvironment().WorkArea(); }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   std::optional<std::wstring> Prompt(const std::wstring& prompt,

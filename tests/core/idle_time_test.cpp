@@ -13,8 +13,9 @@ TEST(IdleTime, RoundsToWholeSecondsAndNeedsMoreThanSixty) {
   } cases[] = {
       {0, 0, false},       {59'499, 59, false},     {59'500, 60, false},
       {60'000, 60, false}, {60'499, 60, false},     {60'500, 61, true},
-      {61'000, 61, true},  {3'600'000, 3600, true}, {4'294'967'295u, 4'294'967, true},
+      {61'000, 61, true},  {3'600'000, 3600, true}, {4'294'907'295u, 4'294'907, true},
   };
+  // The last: the longest idle time there is, a minute short of the wrap.
   for (const auto& c : cases) {
     EXPECT_EQ(RoundedIdleSeconds(c.idleMs), c.seconds) << c.idleMs;
     EXPECT_EQ(IsIdleTime(1000, 1000 + c.idleMs), c.idle) << c.idleMs;
@@ -39,6 +40,20 @@ TEST(IdleTime, StaysRightAcrossTheTickCountBoundaries) {
   EXPECT_TRUE(IsIdleTime(0xFFFF'8000u, 0xFFFF'8000u + 60'500u));  // wraps to 0x6C4
   EXPECT_FALSE(IsIdleTime(0x7FFF'8000u, 0x7FFF'8000u + 60'000u));
   EXPECT_TRUE(IsIdleTime(0x7FFF'8000u, 0x7FFF'8000u + 60'500u));
+}
+
+TEST(IdleTime, ALastInputJustAfterNowIsNoIdleTime) {
+  const struct {
+    std::uint32_t lastInput, now, idleMs;
+  } cases[] = {
+      {1'001, 1'000, 0},                                // input between the two reads
+      {0x0000'0005u, 0xFFFF'FFF0u, 0},                  // ... across the wrap
+      {1'000 + 60'000, 1'000, 0},                       // as far ahead as that can be
+      {1'000 + 60'001, 1'000, 0xFFFF'FFFFu - 60'000u},  // beyond: nearly 49.7 days idle
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(IdleMilliseconds(c.lastInput, c.now), c.idleMs) << c.lastInput;
+  EXPECT_FALSE(IsIdleTime(1'001, 1'000));
 }
 
 }  // namespace
