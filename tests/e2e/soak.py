@@ -11,12 +11,17 @@ from desktop import WINE, App, click, keys, run, search, wait_until
 from tray import Tray, tray_windows
 
 ROUNDS = 120
+NOTES = []
 
 
 def gdi_objects(probe):
     out = subprocess.run([WINE, probe, "KelboTimeMain"], capture_output=True, text=True)
     assert out.returncode == 0, ("the GDI probe failed", out.returncode, out.stderr[-300:])
-    return int(out.stdout)
+    count, _, note = out.stdout.strip().partition(" ")
+    if note and note not in NOTES:
+        NOTES.append(note)
+        print("GDI objects", note)
+    return int(count)
 
 
 def resident_kb(pid):
