@@ -11,6 +11,7 @@
 #include "app/single_instance.h"
 #include "app/system_environment.h"
 #include "main_window/frm_main.h"
+#include "ui/system_library.h"
 
 #if defined(__GLIBCXX__)
 // What GCC's runtime does with an exception that nothing caught: it would
@@ -46,6 +47,7 @@ int RunMessageLoop(const std::function<void()>& onAsked) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  kelbo::LoadDllsFromSystem32Only();
   // One clock per session, decided before any window exists: a second start
   // shows the running clock and ends. Only a clock that does not answer
   // (hung, or not there after all) gets a new one instead.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "ui/system_library.h"
+
 namespace kelbo {
 
 namespace {
@@ -20,8 +22,8 @@ TrayIcon::ShellNotify testShell = nullptr;
 // start-up, and kept from then on.
 TrayIcon::ShellNotify Shell() {
   if (testShell) return testShell;
-  static const auto notify = reinterpret_cast<TrayIcon::ShellNotify>(reinterpret_cast<void*>(
-      ::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconA")));
+  static const auto notify =
+      FindFunction<TrayIcon::ShellNotify>(LoadSystemLibrary(L"shell32.dll"), "Shell_NotifyIconA");
   return notify;
 }
 
@@ -54,8 +56,8 @@ void TrayIcon::Fill(HWND owner, int iconResource, std::string_view tip) {
 // picture for the shell to shrink. `dpi` 0: the system's.
 void TrayIcon::LoadIcon(int dpi) {
   using MetricsForDpi = int(WINAPI*)(int, UINT);
-  static const auto forDpi = reinterpret_cast<MetricsForDpi>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+  static const auto forDpi =
+      FindFunction<MetricsForDpi>(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi");
   const auto metric = [&](int which) {
     if (dpi == 0) return ::GetSystemMetrics(which);
     return forDpi ? forDpi(which, static_cast<UINT>(dpi)) : ::MulDiv(16, dpi, 96);

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "ui/control.h"
+#include "ui/system_library.h"
 
 namespace kelbo {
 
@@ -21,8 +22,7 @@ struct Libraries {
 
 template <typename Function>
 void Find(Function& function, const wchar_t* library, const char* name) {
-  function = reinterpret_cast<Function>(
-      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(library), name)));
+  function = FindFunction<Function>(LoadSystemLibrary(library), name);
 }
 
 const Libraries* Loaded() {

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "ui/system_library.h"
+
 namespace kelbo {
 
 namespace {
@@ -34,10 +36,9 @@ HANDLE VersionSixContext() {
 // context names is the one loaded, and registers its window classes.
 void LoadOnce() {
   static const bool loaded = [] {
-    HMODULE library = ::LoadLibraryW(L"comctl32.dll");
     using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init = reinterpret_cast<Init>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "InitCommonControlsEx")));
+    const auto init =
+        FindFunction<Init>(LoadSystemLibrary(L"comctl32.dll"), "InitCommonControlsEx");
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "ui/system_library.h"
+
 namespace kelbo {
 
 namespace {
@@ -25,25 +27,22 @@ ComPtr<T> Take(T* raw) {
 
 // COM is loaded by hand too, so that a start-up that has not reached its
 // pictures yet has not paid for it.
-ImageDecoder::ImageDecoder() : com_(::LoadLibraryW(L"ole32.dll")) {
+ImageDecoder::ImageDecoder() : com_(LoadSystemLibrary(L"ole32.dll")) {
   using Initialize = HRESULT(WINAPI*)(void*, DWORD);
-  const auto initialize = reinterpret_cast<Initialize>(
-      reinterpret_cast<void*>(::GetProcAddress(com_.get(), "CoInitializeEx")));
-  uninitialize_ = reinterpret_cast<void(WINAPI*)()>(
-      reinterpret_cast<void*>(::GetProcAddress(com_.get(), "CoUninitialize")));
+  const auto initialize = FindFunction<Initialize>(com_.get(), "CoInitializeEx");
+  uninitialize_ = FindFunction<void(WINAPI*)()>(com_.get(), "CoUninitialize");
   comStarted_ =
       initialize && uninitialize_ && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
-  library_.reset(::LoadLibraryW(L"windowscodecs.dll"));
+  library_.reset(LoadSystemLibrary(L"windowscodecs.dll"));
   using CreateFactory = HRESULT(WINAPI*)(UINT, IWICImagingFactory**);
-  const auto createFactory = reinterpret_cast<CreateFactory>(
-      reinterpret_cast<void*>(::GetProcAddress(library_.get(), "WICCreateImagingFactory_Proxy")));
+  const auto createFactory =
+      FindFunction<CreateFactory>(library_.get(), "WICCreateImagingFactory_Proxy");
   if (createFactory && FAILED(createFactory(WINCODEC_SDK_VERSION, &factory_))) factory_ = nullptr;
   // The JPEG decoder straight from its module: asking the factory to find a
   // decoder for a stream first reads every decoder's description from the
   // registry, which under Wine is most of the start-up's decoding time.
   using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-  const auto getClassObject = reinterpret_cast<GetClassObject>(
-      reinterpret_cast<void*>(::GetProcAddress(library_.get(), "DllGetClassObject")));
+  const auto getClassObject = FindFunction<GetClassObject>(library_.get(), "DllGetClassObject");
   if (getClassObject && FAILED(getClassObject(CLSID_WICJpegDecoder, IID_IClassFactory,
                                               reinterpret_cast<void**>(&jpegDecoders_))))
     jpegDecoders_ = nullptr;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/handles.h"
+#include "ui/system_library.h"
 #include "ui/twips.h"
 
 namespace kelbo::Screen {
@@ -23,8 +24,8 @@ int messageDpi = 0;
 // under Wine costs most of a millisecond to make; older systems do not.
 std::pair<int, int> SystemDpi() {
   using DpiForSystem = UINT(WINAPI*)();
-  static const auto forSystem = reinterpret_cast<DpiForSystem>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForSystem")));
+  static const auto forSystem =
+      FindFunction<DpiForSystem>(::GetModuleHandleW(L"user32.dll"), "GetDpiForSystem");
   if (forSystem) {
     const int dpi = static_cast<int>(forSystem());
     return {dpi, dpi};
