@@ -1,6 +1,6 @@
-// How many GDI objects a process holds. Wine does not answer
-// GetGuiResources, so this reads the process's own GDI handle table, which
-// its PEB points to, and counts the entries in use. -1 when it cannot.
+// How many GDI objects a process holds: on Windows, as GetGuiResources
+// tells. Wine does not answer it, so under Wine this reads the process's own
+// GDI handle table, which its PEB points to, and counts the entries in use.
 #pragma once
 
 #include <windows.h>
@@ -29,7 +29,12 @@ struct GdiHandleEntry {
 #pragma pack(pop)
 static_assert(sizeof(GdiHandleEntry) == 24);
 
-// The process's GDI handle table, empty when it cannot be read.
+inline bool RunsUnderWine() {
+  return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The process's GDI handle table as Wine lays it out, empty when it cannot
+// be read.
 inline std::vector<GdiHandleEntry> GdiHandleTableOf(HANDLE process) {
   constexpr std::size_t kEntries = 0x10000;
   // PEB.GdiSharedHandleTable in the 64-bit PEB.
@@ -73,6 +78,7 @@ constexpr unsigned char kRegionType = 0x04;  // Wine's type of a region
 // code of the program's); Wine 8 does not. Found once, by doing it.
 inline bool WineLeaksShownRegions() {
   static const bool leaks = [] {
+    if (!RunsUnderWine()) return false;
     const auto regions = [] {
       int count = 0;
       for (const GdiHandleEntry& entry : GdiHandleTableOf(::GetCurrentProcess()))
@@ -107,6 +113,8 @@ inline bool WineLeaksShownRegions() {
 // Wine itself leaks regions, regions are left out: a region the program
 // leaked goes unseen there, and is still seen under a Wine that does not.
 inline int GdiObjectsOf(HANDLE process) {
+  // Windows counts them itself; Wine answers 0, and the table is walked.
+  if (!RunsUnderWine()) return static_cast<int>(::GetGuiResources(process, GR_GDIOBJECTS));
   const std::vector<GdiHandleEntry> entries = GdiHandleTableOf(process);
   if (entries.empty()) return -1;
   const bool countRegions = !WineLeaksShownRegions();
