@@ -89,6 +89,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     makeDisc();
     // The program ends when no window of it is left open.
     kelbo::Form::SetQuitWhenLastFormCloses(true);
+    instance.SayReady();
     return RunMessageLoop(showRequested);
   } catch (const std::exception& error) {
     kelbo::ReportUnexpectedError(error);  // the disc could not be made

@@ -7,7 +7,8 @@
 // with the rest of its messages. Modal loops (the prompt, a menu, a message
 // box) drop thread messages, so the second start then also posts the request
 // to the disc, which every loop delivers. Either way the clock answers
-// through an event once the disc is shown.
+// through an event once the disc is shown. A clock still starting (at
+// sign-in, on a busy machine) is waited for: it says when its loop runs.
 #pragma once
 
 #include <windows.h>
@@ -25,16 +26,21 @@ class SingleInstance {
   // Another start of the program came first and still runs.
   bool AnotherRuns() const { return anotherRuns_; }
 
-  // For a second start: asks the running clock to show itself, by a message
-  // to its loop's thread (answered within milliseconds), and then by a
-  // message to `discClass`'s window; true when it answered.
-  bool AskToShow(const wchar_t* discClass) const;
+  // For a second start: waits up to `readyMs` for the running clock's loop
+  // to run, then asks the clock to show itself, by a message to its loop's
+  // thread (answered within milliseconds), and then by a message to
+  // `discClass`'s window; true when it answered. A clock that never gets
+  // ready, or does not answer, counts as hung.
+  static constexpr DWORD kReadyWaitMs = 30'000;
+  bool AskToShow(const wchar_t* discClass, DWORD readyMs = kReadyWaitMs) const;
   // The message a second start sends, to the thread and to the disc.
   static UINT ShowRequestMessage();
 
   // For the running clock: from now on, requests go to the calling thread,
   // whose message loop takes them (IsThreadRequest) and answers each.
   void TakeRequestsOnThisThread() const;
+  // For the running clock, as its loop starts: second starts may ask now.
+  void SayReady() const;
   static bool IsThreadRequest(const MSG& message) {
     return message.hwnd == nullptr && message.message == ShowRequestMessage();
   }
@@ -42,7 +48,9 @@ class SingleInstance {
 
  private:
   UniqueKernelHandle running_;
-  UniqueKernelHandle loopThread_;  // the memory block that holds the thread's number
+  // The memory block that holds the running clock's loop thread and process.
+  UniqueKernelHandle loopThread_;
+  UniqueKernelHandle ready_;
   UniqueKernelHandle shown_;
   bool anotherRuns_ = false;
 };

@@ -31,6 +31,14 @@ void SetWindowTransparency(HWND hwnd, std::int16_t level) {
   }
 }
 
+bool IsSeeThroughEntirely(HWND hwnd) {
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if (!(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED)) return false;
+  if (!::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags)) return false;
+  return (flags & LWA_ALPHA) && alpha == 0;
+}
+
 void SetWindowTopmost(HWND hwnd, bool topmost) {
   // No SWP_NOACTIVATE: joining the band brings the window forward as well.
   ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

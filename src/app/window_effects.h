@@ -18,6 +18,9 @@ void MakeWindowRound(const Form& window);
 // is reported in a message box; the window then keeps the opacity it had.
 void SetWindowTransparency(HWND hwnd, std::int16_t level);
 
+// Whether the window cannot be seen at all: layered at alpha 0.
+bool IsSeeThroughEntirely(HWND hwnd);
+
 // Puts the window into the topmost band or takes it out; position and size
 // stay.
 void SetWindowTopmost(HWND hwnd, bool topmost);

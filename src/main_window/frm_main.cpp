@@ -218,9 +218,13 @@ void FrmMain::ShowOnRequest() {
   else
     Show();
   // A disc at level 0 cannot be seen, nor clicked on Windows: the user would
-  // have no clock. It comes back at the start level; nothing is stored.
+  // have no clock. A stored 0 comes back at the start level, and nothing is
+  // stored; an unsaved preview at 0 gives way to the stored level, while the
+  // options dialog stays open with its slider where the user put it.
   if (settings::TransparencyLevel == 0) {
     settings::TransparencyLevel = settings::kStartTransparency;
+    SetWindowTransparency(hWnd(), settings::TransparencyLevel);
+  } else if (IsSeeThroughEntirely(hWnd())) {
     SetWindowTransparency(hWnd(), settings::TransparencyLevel);
   }
 }

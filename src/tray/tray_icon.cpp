@@ -112,6 +112,9 @@ void TrayIcon::Retry() {
 }
 
 void TrayIcon::CancelRetries() {
+  // As after the last retry: a busy shell may have taken the icon while
+  // saying it did not.
+  if (retry_.Enabled() && !inTray_) Notify(NIM_DELETE);
   retry_.SetEnabled(false);
   retryDone_ = nullptr;
 }

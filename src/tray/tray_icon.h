@@ -57,7 +57,9 @@ class TrayIcon {
   // while retrying is ignored.
   void AddWithRetries(std::function<void(bool added)> done);
   // Drops the retries under way and their `done`: the owner has shown
-  // itself another way, and a late success must not hide it again.
+  // itself another way, and a late success must not hide it again. An icon
+  // the shell may have taken while saying no is deleted, as after the last
+  // retry.
   void CancelRetries();
   // The retry timer; the owner window runs it.
   Timer& RetryTimer() { return retry_; }

@@ -64,6 +64,18 @@ TEST_F(ConfigDialog, SliderPreviewsWithoutStoringAndSaveStores) {
   EXPECT_EQ(frm.frmConfig(), nullptr);
 }
 
+TEST_F(ConfigDialog, ASecondStartShowsADiscPreviewedAtZeroAndKeepsTheDialog) {
+  FrmConfig& dialog = Open();
+  Drag(dialog, 0);
+  ASSERT_EQ(Alpha(frm.hWnd()), 0);
+  frm.ShowOnRequest();
+  EXPECT_EQ(Alpha(frm.hWnd()), 225);  // the stored level
+  ASSERT_EQ(frm.frmConfig(), &dialog);
+  EXPECT_TRUE(dialog.Visible());
+  EXPECT_EQ(dialog.Sldr1().Position(), 0);
+  EXPECT_EQ(settings::TransparencyLevel, 225);
+}
+
 TEST_F(ConfigDialog, ClosingWithoutSavingPutsTheStoredOpacityBack) {
   const std::pair<const char*, void (*)(FrmConfig&)> closings[] = {
       {"title bar", CloseByTitleBar}, {"Esc", [](FrmConfig& dialog) {

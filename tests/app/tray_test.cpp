@@ -292,6 +292,28 @@ TEST(TrayRecord, ANewTaskbarThatRefusesTheIconGetsItsRetriesThenTheDiscIsShown) 
   EXPECT_EQ(shellCalls.back().operation, static_cast<DWORD>(NIM_DELETE));
 }
 
+// A busy shell: it takes each icon, and says it did not.
+BOOL WINAPI ShellSayingNoToAdds(DWORD operation, NOTIFYICONDATAA* record) {
+  RecordingShell(operation, record);
+  return operation != NIM_ADD;
+}
+
+TEST(TrayRecord, ASecondStartDuringThePutAwaysRetriesTakesAwayAnIconTheShellMayHold) {
+  TrayIcon::UseShellForTesting(ShellSayingNoToAdds);
+  shellCalls.clear();
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Show();
+  frm.imgMin_Click();  // refused: the retries begin
+  ASSERT_TRUE(frm.Tray().RetryTimer().Enabled());
+  frm.ShowOnRequest();
+  TrayIcon::UseShellForTesting(nullptr);
+  EXPECT_TRUE(frm.Visible());
+  EXPECT_FALSE(frm.Tray().RetryTimer().Enabled());
+  ASSERT_FALSE(shellCalls.empty());
+  EXPECT_EQ(shellCalls.back().operation, static_cast<DWORD>(NIM_DELETE));
+}
+
 TEST(TrayRecord, EveryCallHandsTheShellTheOneRecordOfTheFirstVersionForThisBuild) {
   // NOTIFYICONDATAA's first version as each ABI lays it out.
   const DWORD expected = sizeof(void*) == 4 ? 88 : 104;

@@ -1,0 +1,50 @@
+// One clock per session, as a second start meets the first: two instances
+// in one process stand for the two starts.
+#include "app/single_instance.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace kelbo::testing {
+namespace {
+
+// The first start's loop: takes requests at once, gets ready after
+// `startingMs`, and answers the first request.
+void RunFirstClock(const SingleInstance& first, DWORD startingMs) {
+  first.TakeRequestsOnThisThread();
+  ::Sleep(startingMs);
+  first.SayReady();
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (SingleInstance::IsThreadRequest(message)) {
+      first.AnswerShown();
+      return;
+    }
+  }
+}
+
+TEST(SingleInstance, ASecondStartWaitsForAClockThatIsStillStarting) {
+  const SingleInstance first;
+  ASSERT_FALSE(first.AnotherRuns());
+  // Slower to its loop than the two seconds a second start once waited.
+  std::thread clock(RunFirstClock, std::cref(first), 2500);
+  const SingleInstance second;
+  ASSERT_TRUE(second.AnotherRuns());
+  const DWORD asked = ::GetTickCount();
+  EXPECT_TRUE(second.AskToShow(L"NoDiscHere"));
+  EXPECT_GE(::GetTickCount() - asked, 2000u);
+  clock.join();
+}
+
+TEST(SingleInstance, AClockThatNeverGetsReadyCountsAsHung) {
+  const SingleInstance first;
+  first.TakeRequestsOnThisThread();
+  const SingleInstance second;
+  const DWORD asked = ::GetTickCount();
+  EXPECT_FALSE(second.AskToShow(L"NoDiscHere", 300));
+  EXPECT_LT(::GetTickCount() - asked, 2000u);
+}
+
+}  // namespace
+}  // namespace kelbo::testing
