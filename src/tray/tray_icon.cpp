@@ -145,7 +145,9 @@ bool TrayIcon::OnMessage(UINT message, LPARAM lParam, const std::function<void(T
   if (message == TaskbarCreatedMessage()) {
     // The shell started anew, without the icon: put it back as the first
     // time, and if the new shell will not take it, the owner shows itself.
-    if (inTray_) {
+    // The shell sends this on a change of display scale too, icon kept:
+    // then the icon is only brought up to date.
+    if (inTray_ && !Notify(NIM_MODIFY)) {
       inTray_ = false;
       AddWithRetries([this](bool added) {
         if (!added && lost_) lost_();

@@ -265,12 +265,17 @@ BOOL WINAPI RecordingShell(DWORD operation, NOTIFYICONDATAA* record) {
   return TRUE;
 }
 
-// A new shell that will not take the icon back, however often asked.
+std::ptrdiff_t AddsSoFar() {
+  return std::count_if(shellCalls.begin(), shellCalls.end(),
+                       [](const ShellCall& call) { return call.operation == NIM_ADD; });
+}
+
+// A new shell that knows nothing of the first one's icon and will not take
+// it back, however often asked.
 BOOL WINAPI ShellRefusingReAdds(DWORD operation, NOTIFYICONDATAA* record) {
   RecordingShell(operation, record);
-  const auto adds = std::count_if(shellCalls.begin(), shellCalls.end(),
-                                  [](const ShellCall& call) { return call.operation == NIM_ADD; });
-  return operation != NIM_ADD || adds == 1;
+  if (operation == NIM_ADD) return AddsSoFar() == 1;
+  return operation == NIM_DELETE;
 }
 
 TEST(TrayRecord, ANewTaskbarThatRefusesTheIconGetsItsRetriesThenTheDiscIsShown) {
@@ -286,9 +291,10 @@ TEST(TrayRecord, ANewTaskbarThatRefusesTheIconGetsItsRetriesThenTheDiscIsShown) 
   TrayIcon::UseShellForTesting(nullptr);
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(frm.Tray().InTray());
-  // The first add, the re-add and its five retries, then one delete in case
-  // a busy shell took the icon while saying no.
-  ASSERT_EQ(shellCalls.size(), 8u);
+  // The first add, an update the new shell refuses, the re-add and its five
+  // retries, then one delete in case a busy shell took the icon while
+  // saying no.
+  ASSERT_EQ(shellCalls.size(), 9u);
   EXPECT_EQ(shellCalls.back().operation, static_cast<DWORD>(NIM_DELETE));
 }
 
@@ -314,6 +320,29 @@ TEST(TrayRecord, ASecondStartDuringThePutAwaysRetriesTakesAwayAnIconTheShellMayH
   EXPECT_EQ(shellCalls.back().operation, static_cast<DWORD>(NIM_DELETE));
 }
 
+// A shell that still holds the icon, as after a change of display scale:
+// it refuses to add it again.
+BOOL WINAPI ShellHoldingTheIcon(DWORD operation, NOTIFYICONDATAA* record) {
+  RecordingShell(operation, record);
+  return operation != NIM_ADD || AddsSoFar() == 1;
+}
+
+TEST(TrayRecord, ATaskbarCreatedWhileTheShellHoldsTheIconOnlyUpdatesIt) {
+  TrayIcon::UseShellForTesting(ShellHoldingTheIcon);
+  shellCalls.clear();
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Show();
+  frm.imgMin_Click();
+  ::SendMessageW(frm.hWnd(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  RunRetries(frm);
+  TrayIcon::UseShellForTesting(nullptr);
+  EXPECT_FALSE(frm.Visible()) << "taken out of the tray unasked";
+  EXPECT_TRUE(frm.Tray().InTray());
+  ASSERT_EQ(shellCalls.size(), 2u);
+  EXPECT_EQ(shellCalls.back().operation, static_cast<DWORD>(NIM_MODIFY));
+}
+
 TEST(TrayRecord, EveryCallHandsTheShellTheOneRecordOfTheFirstVersionForThisBuild) {
   // NOTIFYICONDATAA's first version as each ABI lays it out.
   const DWORD expected = sizeof(void*) == 4 ? 88 : 104;
@@ -334,7 +363,8 @@ TEST(TrayRecord, EveryCallHandsTheShellTheOneRecordOfTheFirstVersionForThisBuild
     frm.imgMin_Click();
   }
   TrayIcon::UseShellForTesting(nullptr);
-  const DWORD operations[] = {NIM_ADD, NIM_ADD, NIM_DELETE, NIM_ADD, NIM_DELETE};
+  // The shell says yes to all: the new taskbar still has the icon, updated.
+  const DWORD operations[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_ADD, NIM_DELETE};
   ASSERT_EQ(shellCalls.size(), std::size(operations));
   for (std::size_t i = 0; i < shellCalls.size(); ++i) {
     EXPECT_EQ(shellCalls[i].operation, operations[i]) << i;
