@@ -184,6 +184,7 @@ void Form::RescaleTo(int dpi) {
   Screen::UseDpi(dpi);
   fonts_.Clear();
   for (Control* control : controls_) control->OnDpiChanged();
+  tips_.Relayout(hwnd_);
   children_.Relayout([this](const FontStyle& style) { return Font(style); });
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }

@@ -19,6 +19,18 @@ void Tooltips::Clear() {
   tips_.clear();
 }
 
+void Tooltips::Relayout(HWND owner) {
+  if (!tooltip_) return;  // made later, from the boxes as they are then
+  for (const auto& [control, text] : tips_) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.rect = control->PixelRect();
+    ::SendMessageW(tooltip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
 void Tooltips::Relay(HWND owner, UINT message, WPARAM wParam, LPARAM lParam) {
   if (tips_.empty()) return;
   if (!tooltip_) {

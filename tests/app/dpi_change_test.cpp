@@ -2,6 +2,8 @@
 // with its suggested rectangle, to the real window.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "../gdi_objects.h"
@@ -107,6 +109,58 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
   EXPECT_LE(GdiObjectsOf(::GetCurrentProcess()), objectsAfterFirstRound)
       << "by type, after the first round:" << typesAfterFirstRound
       << "; now:" << GdiObjectTypesOf(::GetCurrentProcess());
+}
+
+// The box the tooltip window of this thread holds for a control's tip.
+RECT ToolRect(HWND owner, const Control& control) {
+  struct Search {
+    TTTOOLINFOW tool{};
+    bool found = false;
+  } search;
+  search.tool.cbSize = sizeof search.tool;
+  search.tool.hwnd = owner;
+  search.tool.uId = reinterpret_cast<UINT_PTR>(&control);
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        wchar_t name[64];
+        ::GetClassNameW(window, name, 64);
+        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 &&
+            ::SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&s.tool)))
+          s.found = true;
+        return !s.found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  EXPECT_TRUE(search.found) << "no tooltip holds the control's tip";
+  return search.tool.rect;
+}
+
+TEST(DpiChange, EachTipFollowsItsPictureToTheNewScale) {
+  struct Restore {
+    ~Restore() { Screen::UseDpi(0); }
+  } restore;
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Show();
+  const Control& picture = *frm.FindControl("imgMin");
+  const RECT before = picture.PixelRect();
+  // The tooltip window is made when the pointer first comes over a tip.
+  ::SendMessageW(frm.hWnd(), WM_MOUSEMOVE, 0,
+                 MAKELPARAM((before.left + before.right) / 2, (before.top + before.bottom) / 2));
+  RECT suggested;
+  ::GetWindowRect(frm.hWnd(), &suggested);
+  suggested.right = suggested.left + 268;
+  suggested.bottom = suggested.top + 268;
+  ::SendMessageW(frm.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+  const RECT after = picture.PixelRect();
+  ASSERT_NE(after.top, before.top);
+  const RECT tip = ToolRect(frm.hWnd(), picture);
+  EXPECT_EQ(tip.left, after.left);
+  EXPECT_EQ(tip.top, after.top);
+  EXPECT_EQ(tip.right, after.right);
+  EXPECT_EQ(tip.bottom, after.bottom);
 }
 
 }  // namespace

@@ -23,6 +23,9 @@ class Tooltips {
   void Relay(HWND owner, UINT message, WPARAM wParam, LPARAM lParam);
   // The form's window is gone, and the tips with it.
   void Clear();
+  // The controls' boxes changed (a new display scale): each tip follows its
+  // control.
+  void Relayout(HWND owner);
   // The controls that have tips, and their texts, in the order added.
   const std::vector<std::pair<const Control*, std::wstring>>& Entries() const { return tips_; }
 
