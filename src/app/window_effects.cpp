@@ -10,8 +10,9 @@
 namespace kelbo {
 
 void MakeWindowRound(const Form& window) {
-  const PixelBox box = EllipseBox(window.Width(), window.Height(), Screen::TwipsPerPixelX(),
-                                  Screen::TwipsPerPixelY());
+  const Scale& scale = window.GetScale();
+  const PixelBox box =
+      EllipseBox(window.Width(), window.Height(), scale.TwipsPerPixelX(), scale.TwipsPerPixelY());
   UniqueRegion region(::CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
   if (::SetWindowRgn(window.hWnd(), region.get(), TRUE)) {
     region.release();  // the window owns its region now

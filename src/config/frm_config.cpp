@@ -38,8 +38,8 @@ void FrmConfig::Load() {
 }
 
 void FrmConfig::Form_Load() {
-  SetTop(Screen::Height() / 2 - Height() / 2);
-  SetLeft(Screen::Width() / 2 - Width() / 2);
+  SetTop(GetScale().ScreenHeight() / 2 - Height() / 2);
+  SetLeft(GetScale().ScreenWidth() / 2 - Width() / 2);
   Sldr1_.SetPosition(settings::TransparencyLevel);
   lblVal_.SetText(DecimalText(settings::TransparencyLevel));
   if (settings::AlwaysOnTop) chkAOT_.SetValue(BST_CHECKED);

@@ -30,8 +30,9 @@ void IdleWatch::MoveHome(WindowPlace home) {
     return;
   }
   const Form::Bounds at = window_.OuterBounds();
-  const WindowPlace kept = OnScreen({.left = at.left, .top = at.top}, Screen::Width(),
-                                    Screen::Height(), at.width, at.height);
+  const Scale& scale = window_.GetScale();
+  const WindowPlace kept = OnScreen({.left = at.left, .top = at.top}, scale.ScreenWidth(),
+                                    scale.ScreenHeight(), at.width, at.height);
   window_.MoveTo(kept.left, kept.top);
 }
 
@@ -46,7 +47,9 @@ void IdleWatch::Step() {
   // The window's real position, read back each tick: the window system keeps
   // whole pixels, so the drift never accumulates rounding of its own.
   const Form::Bounds at = window_.OuterBounds();
-  const DriftView view{at.top, at.left, at.width, at.height, Screen::Width(), Screen::Height()};
+  const Scale& scale = window_.GetScale();
+  const DriftView view{
+      at.top, at.left, at.width, at.height, scale.ScreenWidth(), scale.ScreenHeight()};
   direction_ = ApplyEdgeRules(direction_, view);
   const DriftStep step = StepFor(direction_);
   window_.MoveTo(at.left + step.left, at.top + step.top);

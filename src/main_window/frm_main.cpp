@@ -231,13 +231,14 @@ void FrmMain::ShowOnRequest() {
 
 // The bottom-right corner of the work area as it is now, 500 twips up, for a
 // window of the given size, in whole pixels as the window system will hold it.
-WindowPlace FrmMain::HomeOnThisScreen(float width, float height) {
+WindowPlace FrmMain::HomeOnThisScreen(float width, float height) const {
   const PixelArea work =
       ClipToScreen(Env().WorkArea(), Screen::WidthPixels(), Screen::HeightPixels());
-  const WindowPlace corner = HomeCorner(work, Screen::TwipsPerPixelX(), Screen::TwipsPerPixelY(),
-                                        width, height, main_layout::kBottomGap);
-  return {.left = static_cast<float>(Screen::ToPixelsX(corner.left) * Screen::TwipsPerPixelX()),
-          .top = static_cast<float>(Screen::ToPixelsY(corner.top) * Screen::TwipsPerPixelY())};
+  const Scale& scale = GetScale();
+  const WindowPlace corner = HomeCorner(work, scale.TwipsPerPixelX(), scale.TwipsPerPixelY(), width,
+                                        height, main_layout::kBottomGap);
+  return {.left = static_cast<float>(scale.ToPixelsX(corner.left) * scale.TwipsPerPixelX()),
+          .top = static_cast<float>(scale.ToPixelsY(corner.top) * scale.TwipsPerPixelY())};
 }
 
 // The monitor's scale changed (the toolkit has made fonts, pictures and
@@ -248,7 +249,7 @@ void FrmMain::OnDpiChanged() {
   SetHeight(main_layout::kWindowSide);
   SetWidth(main_layout::kWindowSide);
   MakeWindowRound(*this);
-  tray_.UseDpi(Screen::Dpi());
+  tray_.UseDpi(GetScale().Dpi());
   OnScreenChange();
 }
 

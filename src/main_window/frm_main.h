@@ -69,7 +69,7 @@ class FrmMain : public Form {
                   COLORREF colour);
   void ShowConfig();
   void OnTrayAction(TrayAction action);
-  static WindowPlace HomeOnThisScreen(float width, float height);
+  WindowPlace HomeOnThisScreen(float width, float height) const;
   std::wstring ShownTimeText() const;
   void OnScreenChange();
   void OnDpiChanged();

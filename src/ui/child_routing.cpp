@@ -6,9 +6,9 @@
 
 namespace kelbo {
 
-HWND ChildRouting::Create(HWND parent, const wchar_t* windowClass, const ChildLayout& layout,
-                          DWORD style, HFONT font, bool commonControls) {
-  const RECT r = ToPixels(layout.box);
+HWND ChildRouting::Create(HWND parent, const Scale& scale, const wchar_t* windowClass,
+                          const ChildLayout& layout, DWORD style, HFONT font, bool commonControls) {
+  const RECT r = ToPixels(layout.box, scale);
   std::optional<CommonControls> look;
   if (commonControls) look.emplace();
   HWND child = ::CreateWindowExW(0, windowClass, layout.text.c_str(),
@@ -21,9 +21,10 @@ HWND ChildRouting::Create(HWND parent, const wchar_t* windowClass, const ChildLa
   return child;
 }
 
-void ChildRouting::Relayout(const std::function<HFONT(const FontStyle&)>& font) const {
+void ChildRouting::Relayout(const Scale& scale,
+                            const std::function<HFONT(const FontStyle&)>& font) const {
   for (const auto& [child, layout] : layouts_) {
-    const RECT r = ToPixels(layout.box);
+    const RECT r = ToPixels(layout.box, scale);
     ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(layout.font)), TRUE);

@@ -8,10 +8,14 @@
 
 namespace kelbo {
 
-RECT ToPixels(const TwipsRect& box) {
+RECT ToPixels(const TwipsRect& box, const Scale& scale) {
   // Each edge is rounded on its own, so neighbours never overlap or gap.
-  return {Screen::ToPixelsX(box.left), Screen::ToPixelsY(box.top),
-          Screen::ToPixelsX(box.left + box.width), Screen::ToPixelsY(box.top + box.height)};
+  return {scale.ToPixelsX(box.left), scale.ToPixelsY(box.top),
+          scale.ToPixelsX(box.left + box.width), scale.ToPixelsY(box.top + box.height)};
+}
+
+RECT Control::PixelRect() const {
+  return ToPixels(box_, form_ ? form_->GetScale() : Scale(Screen::Dpi()));
 }
 
 void Control::Invalidate() const {
@@ -28,7 +32,8 @@ RECT Lamp::CircleRect() const {
   const TwipsRect& b = box();
   const int diameter = std::min(b.width, b.height);
   return ToPixels(
-      {b.left + (b.width - diameter) / 2, b.top + (b.height - diameter) / 2, diameter, diameter});
+      {b.left + (b.width - diameter) / 2, b.top + (b.height - diameter) / 2, diameter, diameter},
+      form_ ? form_->GetScale() : Scale(Screen::Dpi()));
 }
 
 void Lamp::Paint(HDC dc) const {

@@ -12,7 +12,7 @@
 
 namespace kelbo {
 
-namespace {}  // namespace
+Form::Form() : scale_(Screen::Dpi()) {}
 
 Form::~Form() {
   // The derived form's controls and timers are gone already.
@@ -28,21 +28,22 @@ void Form::CreateForm(const FormOptions& options) {
   dialogKeys_ = options.dialogKeys;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
-  PixelBounds place{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
-  if (options.bounds) {
-    PlaceInTwips(place, options.bounds->left, options.bounds->top);
-    SizeInTwips(place, options.bounds->width, options.bounds->height);
-  } else {
-    RECT r{0, 0, Screen::ToPixelsX(options.clientSize.width),
-           Screen::ToPixelsY(options.clientSize.height)};
-    ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
-    place.width = r.right - r.left;
-    place.height = r.bottom - r.top;
-  }
+  const PixelBounds place = PlaceAtScale(options);
   if (!::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
                          place.left, place.top, place.width, place.height, nullptr, nullptr,
                          ::GetModuleHandleW(nullptr), this))
     ThrowSystemError("Cannot create the window");
+  // Made at the DPI the system named at sign-in, which need not be the one
+  // of the monitor the window is on now: then it is made again at that one's
+  // size, before anything is drawn or any child made.
+  if (const int dpi = Screen::WindowDpi(hwnd_); dpi > 0 && dpi != scale_.Dpi()) {
+    scale_ = Scale(dpi);
+    const PixelBounds rescaled = PlaceAtScale(options);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!options.bounds) flags |= SWP_NOMOVE;  // where the system put it
+    ::SetWindowPos(hwnd_, nullptr, rescaled.left, rescaled.top, rescaled.width, rescaled.height,
+                   flags);
+  }
   for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
 }
 
@@ -180,12 +181,27 @@ void Form::PaintClient(HDC dc, const RECT& area) const {
   }
 }
 
+PixelBounds Form::PlaceAtScale(const FormOptions& options) const {
+  PixelBounds place{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+  if (options.bounds) {
+    PlaceInTwips(place, scale_, options.bounds->left, options.bounds->top);
+    SizeInTwips(place, scale_, options.bounds->width, options.bounds->height);
+    return place;
+  }
+  RECT r{0, 0, scale_.ToPixelsX(options.clientSize.width),
+         scale_.ToPixelsY(options.clientSize.height)};
+  ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
+  place.width = r.right - r.left;
+  place.height = r.bottom - r.top;
+  return place;
+}
+
 void Form::RescaleTo(int dpi) {
-  Screen::UseDpi(dpi);
+  scale_ = Scale(dpi);
   fonts_.Clear();
   for (Control* control : controls_) control->OnDpiChanged();
   tips_.Relayout(hwnd_);
-  children_.Relayout([this](const FontStyle& style) { return Font(style); });
+  children_.Relayout(scale_, [this](const FontStyle& style) { return Font(style); });
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -215,7 +231,8 @@ void Form::AddTimer(Timer& timer) {
 }
 
 HWND Form::CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style) {
-  return children_.Create(hwnd_, windowClass, layout, style, Font(layout.font), commonControls_);
+  return children_.Create(hwnd_, scale_, windowClass, layout, style, Font(layout.font),
+                          commonControls_);
 }
 
 void Form::Show() {

@@ -2,45 +2,34 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "ui/handles.h"
 #include "ui/system_library.h"
-#include "ui/twips.h"
 
 namespace kelbo::Screen {
 
 namespace {
 
 struct Metrics {
-  int dpiX, dpiY;
-  double twipsPerPixelX, twipsPerPixelY;
+  int dpi;
   int widthPixels, heightPixels;
 };
 
-int messageDpi = 0;
+int testDpi = 0;        // the sign-in DPI
+int testWindowDpi = 0;  // every window's
 
 // The system's DPI. Windows 10 tells it without a device context, which
 // under Wine costs most of a millisecond to make; older systems do not.
-std::pair<int, int> SystemDpi() {
+int SystemDpi() {
   using DpiForSystem = UINT(WINAPI*)();
   static const auto forSystem =
       FindFunction<DpiForSystem>(::GetModuleHandleW(L"user32.dll"), "GetDpiForSystem");
-  if (forSystem) {
-    const int dpi = static_cast<int>(forSystem());
-    return {dpi, dpi};
-  }
+  if (forSystem) return static_cast<int>(forSystem());
   WindowDc screen(nullptr);
-  return {::GetDeviceCaps(screen.dc(), LOGPIXELSX), ::GetDeviceCaps(screen.dc(), LOGPIXELSY)};
+  return ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
 }
 
 Metrics Read() {
-  const auto [dpiX, dpiY] = messageDpi ? std::pair{messageDpi, messageDpi} : SystemDpi();
-  return {dpiX,
-          dpiY,
-          TwipsPerPixel(dpiX),
-          TwipsPerPixel(dpiY),
-          ::GetSystemMetrics(SM_CXSCREEN),
+  return {testDpi ? testDpi : SystemDpi(), ::GetSystemMetrics(SM_CXSCREEN),
           ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
@@ -56,25 +45,25 @@ void Refresh() {
 }
 
 void UseDpi(int dpi) {
-  messageDpi = dpi;
+  testWindowDpi = dpi;
+  UseSignInDpi(dpi);
+}
+
+void UseSignInDpi(int dpi) {
+  testDpi = dpi;
   Refresh();
 }
 
-int Dpi() {
-  return Cached().dpiY;
-}
-double TwipsPerPixelX() {
-  return Cached().twipsPerPixelX;
-}
-double TwipsPerPixelY() {
-  return Cached().twipsPerPixelY;
+int WindowDpi(HWND window) {
+  if (testWindowDpi) return testWindowDpi;
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto forWindow =
+      FindFunction<DpiForWindow>(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+  return forWindow ? static_cast<int>(forWindow(window)) : 0;
 }
 
-float Width() {
-  return static_cast<float>(Cached().widthPixels * TwipsPerPixelX());
-}
-float Height() {
-  return static_cast<float>(Cached().heightPixels * TwipsPerPixelY());
+int Dpi() {
+  return Cached().dpi;
 }
 
 int WidthPixels() {
@@ -82,13 +71,6 @@ int WidthPixels() {
 }
 int HeightPixels() {
   return Cached().heightPixels;
-}
-
-int ToPixelsX(double twips) {
-  return TwipsToPixels(twips, TwipsPerPixelX());
-}
-int ToPixelsY(double twips) {
-  return TwipsToPixels(twips, TwipsPerPixelY());
 }
 
 }  // namespace kelbo::Screen

@@ -130,8 +130,8 @@ TEST_F(ConfigDialog, EveryFreshOpeningIsCentred) {
     EXPECT_NEAR(centreY, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     RECT client;
     ::GetClientRect(dialog.hWnd(), &client);
-    EXPECT_EQ(client.right, Screen::ToPixelsX(3840));
-    EXPECT_EQ(client.bottom, Screen::ToPixelsY(2010));
+    EXPECT_EQ(client.right, frm.GetScale().ToPixelsX(3840));
+    EXPECT_EQ(client.bottom, frm.GetScale().ToPixelsY(2010));
     dialog.SetLeft(0);  // the user moves it away
     dialog.SetTop(0);
     CloseByTitleBar(dialog);
@@ -156,9 +156,6 @@ TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
 // At a new scale the dialog lays its windowed controls out again from their
 // twips, with fonts made for it, and takes the size the system suggests.
 TEST_F(ConfigDialog, ANewScaleLaysTheControlsOutAgain) {
-  struct Restore {
-    ~Restore() { Screen::UseDpi(0); }
-  } restore;
   FrmConfig& dialog = Open();
   RECT suggested{100, 100, 100 + 400, 100 + 300};
   ::SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),

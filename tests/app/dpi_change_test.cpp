@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "../gdi_objects.h"
@@ -32,9 +34,6 @@ int DrawnDiameter(const FrmMain& frm, const Lamp& lamp) {
 }
 
 TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
-  struct Restore {
-    ~Restore() { Screen::UseDpi(0); }
-  } restore;
   Scripted().time = {12, 0, 59};  // the second's 32 lamp lit
   Owned<FrmMain> frm;
   frm.Load();
@@ -137,9 +136,6 @@ RECT ToolRect(HWND owner, const Control& control) {
 }
 
 TEST(DpiChange, EachTipFollowsItsPictureToTheNewScale) {
-  struct Restore {
-    ~Restore() { Screen::UseDpi(0); }
-  } restore;
   Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
@@ -161,6 +157,74 @@ TEST(DpiChange, EachTipFollowsItsPictureToTheNewScale) {
   EXPECT_EQ(tip.top, after.top);
   EXPECT_EQ(tip.right, after.right);
   EXPECT_EQ(tip.bottom, after.bottom);
+}
+
+// What the disc draws and where it takes clicks, in pixels, as text that
+// tells what differs.
+std::string Text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+std::string Measure(const FrmMain& frm, const Lamp& lamp, const Control& picture) {
+  RECT window, regionBox;
+  ::GetWindowRect(frm.hWnd(), &window);
+  UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+  ::GetWindowRgn(frm.hWnd(), region.get());
+  ::GetRgnBox(region.get(), &regionBox);
+  return "window " + Text(window) + ", region " + Text(regionBox) + ", lamp circle " +
+         Text(lamp.CircleRect()) + " drawn " + std::to_string(DrawnDiameter(frm, lamp)) +
+         " across, picture " + Text(picture.PixelRect());
+}
+
+// With two monitors at two scales, the options dialog dragged to the other
+// one gets the new DPI; the disc, on its own monitor, keeps its own.
+TEST(DpiChange, TheDialogsNewScaleLeavesTheDiscAtItsOwn) {
+  Scripted().time = {12, 0, 59};
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Show();
+  const Lamp& lamp = *frm.Face().LampAt(ClockFace::Row::Second, 1);
+  const Control& picture = *frm.FindControl("imgMin");
+  const std::string before = Measure(frm, lamp, picture);
+  const RECT box = picture.PixelRect();
+  frm.imgConfig_Click();
+  ASSERT_NE(frm.frmConfig(), nullptr);
+  RECT suggested{100, 100, 100 + 400, 100 + 300};
+  ::SendMessageW(frm.frmConfig()->hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+  ::InvalidateRect(frm.hWnd(), nullptr, FALSE);
+  EXPECT_EQ(frm.GetScale().Dpi(), 96);
+  EXPECT_EQ(Measure(frm, lamp, picture), before);
+  // A click on the middle of the picture as drawn is the picture's: the
+  // disc goes to the tray.
+  const LPARAM middle = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  ::SendMessageW(frm.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  ::SendMessageW(frm.hWnd(), WM_LBUTTONUP, 0, middle);
+  EXPECT_FALSE(frm.Visible());
+  frm.Tray().Remove();
+}
+
+// The DPI Windows names at sign-in stays when the user changes the scale:
+// the disc is made for the monitor's DPI, as its window reports it.
+TEST(DpiChange, TheDiscIsMadeAtTheMonitorsScaleNotTheSignInOne) {
+  struct Restore {
+    ~Restore() { Screen::UseSignInDpi(0); }
+  } restore;
+  Screen::UseSignInDpi(120);  // the monitors stay at 96
+  Owned<FrmMain> frm;
+  frm.Load();
+  EXPECT_EQ(frm.GetScale().Dpi(), 96);
+  RECT r;
+  ::GetWindowRect(frm.hWnd(), &r);
+  EXPECT_EQ(r.right - r.left, 178);
+  EXPECT_EQ(r.bottom - r.top, 178);
+  EXPECT_EQ(r.right, 1024);  // home, in the bottom-right corner at 96
+  EXPECT_EQ(r.top, 557);
+  UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(::GetWindowRgn(frm.hWnd(), region.get()), COMPLEXREGION);
+  RECT box;
+  ::GetRgnBox(region.get(), &box);
+  EXPECT_LE(box.right, 178 - 2);
 }
 
 }  // namespace

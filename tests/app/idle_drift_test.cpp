@@ -33,8 +33,8 @@ TEST_F(IdleDrift, FirstTickFromHomeGoesUpLeft) {
   // The right edge is touched, but up-left does not head into it.
   EXPECT_EQ(direction(), Direction::UpLeft);
   const POINT now = Corner();
-  EXPECT_EQ(now.x, Screen::ToPixelsX(home().left - 10));
-  EXPECT_EQ(now.y, Screen::ToPixelsY(home().top - 10));
+  EXPECT_EQ(now.x, frm.GetScale().ToPixelsX(home().left - 10));
+  EXPECT_EQ(now.y, frm.GetScale().ToPixelsY(home().top - 10));
   EXPECT_LT(now.x, start.x);
   EXPECT_LT(now.y, start.y);
 }
@@ -47,7 +47,7 @@ TEST_F(IdleDrift, BouncesOffTheTopEdgeAndKeepsGoingLeft) {
   }
   ASSERT_EQ(direction(), Direction::DownLeft) << "after " << ticks << " ticks";
   const POINT turned = Corner();
-  EXPECT_LT(turned.y * Screen::TwipsPerPixelY(), 50 + 10 * Screen::TwipsPerPixelY());
+  EXPECT_LT(turned.y * frm.GetScale().TwipsPerPixelY(), 50 + 10 * frm.GetScale().TwipsPerPixelY());
   frm.tmr2_Timer();
   const POINT next = Corner();
   EXPECT_GT(next.y, turned.y);  // now down
@@ -99,7 +99,8 @@ TEST_F(IdleDrift, TheRealTimerDriftsAHiddenWindowToo) {
 // A screen change as the window system reports it. The screen itself keeps
 // its size here; what is tested is that the clock follows where home is.
 TEST_F(IdleDrift, AScreenChangeWhileDriftingKeepsTheDiscOnTheScreen) {
-  frm.MoveTo(Screen::Width() + 5000, Screen::Height() + 5000);  // as if the screen shrank
+  frm.MoveTo(frm.GetScale().ScreenWidth() + 5000,
+             frm.GetScale().ScreenHeight() + 5000);  // as if the screen shrank
   ::SendMessageW(frm.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
   RECT r;
   ::GetWindowRect(frm.hWnd(), &r);

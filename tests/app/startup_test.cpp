@@ -115,7 +115,8 @@ TEST_F(Startup, BottomRightCornerFiveHundredTwipsAboveTheBottom) {
   // Home is where the window really is, read back in twips.
   EXPECT_FLOAT_EQ(frm.Idle().Home().top, frm.Top());
   EXPECT_FLOAT_EQ(frm.Idle().Home().left, frm.Left());
-  EXPECT_FLOAT_EQ(frm.Idle().Home().top, static_cast<float>(r.top * Screen::TwipsPerPixelY()));
+  EXPECT_FLOAT_EQ(frm.Idle().Home().top,
+                  static_cast<float>(r.top * frm.GetScale().TwipsPerPixelY()));
 }
 
 TEST_F(Startup, AtRestWithTheClockRunningOnTheDiscsColour) {
@@ -252,7 +253,7 @@ TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
   const Control* cube = frm.FindControl("Img1");
   ASSERT_NE(cube, nullptr);
   EXPECT_GE(cube->PixelRect().top, r.bottom - r.top);
-  EXPECT_EQ(cube->PixelRect().right - cube->PixelRect().left, Screen::ToPixelsX(1920));
+  EXPECT_EQ(cube->PixelRect().right - cube->PixelRect().left, frm.GetScale().ToPixelsX(1920));
 }
 
 TEST_F(Startup, FirstTickAlreadyRaisesIdleWhenTheUserIsAway) {

@@ -17,8 +17,8 @@ namespace kelbo {
 
 class ChildRouting {
  public:
-  HWND Create(HWND parent, const wchar_t* windowClass, const ChildLayout& layout, DWORD style,
-              HFONT font, bool commonControls);
+  HWND Create(HWND parent, const Scale& scale, const wchar_t* windowClass,
+              const ChildLayout& layout, DWORD style, HFONT font, bool commonControls);
   void OnCommand(HWND child, std::function<void(WORD code)> handler);
   void OnScroll(HWND child, std::function<void()> handler);
 
@@ -29,7 +29,7 @@ class ChildRouting {
   void Clear();
   // The DPI changed: each child goes to its box at the new DPI, with its
   // font made again by `font`.
-  void Relayout(const std::function<HFONT(const FontStyle&)>& font) const;
+  void Relayout(const Scale& scale, const std::function<HFONT(const FontStyle&)>& font) const;
 
   // WM_ACTIVATE of a form with dialog keys: the focus comes back to where it
   // was. True when the message was handled.

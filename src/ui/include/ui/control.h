@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/handles.h"
+#include "ui/scale.h"
 
 namespace kelbo {
 
@@ -29,8 +30,9 @@ struct FontStyle {
   bool operator==(const FontStyle&) const = default;
 };
 
-// A rectangle in twips relative to the client area, as client pixels.
-RECT ToPixels(const TwipsRect& box);
+// A rectangle in twips relative to the client area, as client pixels at a
+// form's scale.
+RECT ToPixels(const TwipsRect& box, const Scale& scale);
 
 class Control {
  public:
@@ -41,7 +43,8 @@ class Control {
 
   const std::string& name() const { return name_; }
   const TwipsRect& box() const { return box_; }
-  RECT PixelRect() const { return ToPixels(box_); }
+  // The box in client pixels at the form's scale.
+  RECT PixelRect() const;
 
   virtual void Paint(HDC dc) const = 0;
   virtual bool Clickable() const { return false; }

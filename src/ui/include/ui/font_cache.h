@@ -14,7 +14,7 @@ namespace kelbo {
 
 class FontCache {
  public:
-  HFONT Get(const FontStyle& wanted);
+  HFONT Get(const FontStyle& wanted, int dpi);
   // The DPI changed: every font is made again when next asked for.
   void Clear() { fonts_.clear(); }
 

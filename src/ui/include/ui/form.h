@@ -19,6 +19,7 @@
 #include "ui/font_cache.h"
 #include "ui/handles.h"
 #include "ui/lamp_raster.h"
+#include "ui/scale.h"
 #include "ui/timer.h"
 #include "ui/tooltips.h"
 #include "ui/window_geometry.h"
@@ -56,11 +57,15 @@ class Form {
   HWND hWnd() const { return hwnd_; }
   bool IsLoaded() const { return hwnd_ != nullptr; }
 
+  // The form's own DPI and twips per pixel: the one a new form starts at,
+  // then its window's (GetDpiForWindow), then each WM_DPICHANGED's.
+  const Scale& GetScale() const { return scale_; }
+
   // Outer position and size in twips, read back from the window system,
   // which keeps them in whole pixels (or, while held, from the held ones).
   using Bounds = TwipsBounds;
   Bounds OuterBounds() const {  // all four from one read
-    return held_ ? ToTwips(*held_) : BoundsInTwips(hwnd_);
+    return held_ ? ToTwips(*held_, scale_) : BoundsInTwips(hwnd_, scale_);
   }
   float Left() const { return OuterBounds().left; }
   float Top() const { return OuterBounds().top; }
@@ -73,9 +78,9 @@ class Form {
   // Left and Top in one move, so that the window never stands half-way.
   void MoveTo(float leftTwips, float topTwips) {
     if (held_)
-      PlaceInTwips(*held_, leftTwips, topTwips);
+      PlaceInTwips(*held_, scale_, leftTwips, topTwips);
     else
-      MoveInTwips(hwnd_, leftTwips, topTwips);
+      MoveInTwips(hwnd_, scale_, leftTwips, topTwips);
   }
 
   // For a scope, the form keeps the position and size it is given, in the
@@ -156,7 +161,7 @@ class Form {
   void MakeAccessible(AccessibleDescription description) {
     accessibility_.Describe(std::move(description));
   }
-  HFONT Font(const FontStyle& wanted) { return fonts_.Get(wanted); }
+  HFONT Font(const FontStyle& wanted) { return fonts_.Get(wanted, scale_.Dpi()); }
   // The pixels a lamp of this size and look is drawn from; valid until the
   // next call.
   const std::vector<std::uint32_t>& LampPixels(int width, int height, const LampLook& look) {
@@ -164,7 +169,7 @@ class Form {
   }
 
  protected:
-  Form() = default;
+  Form();
   // A form whose window is still open here was not held as an Owned<> one:
   // the derived part is gone, and so are its handlers for the window's last
   // messages. That is reported as an error; then the window is closed.
@@ -187,16 +192,19 @@ class Form {
   // The DPI changed: fonts, pictures and child windows are made again for
   // it. The form's own size is the derived form's, or the system's advice.
   void RescaleTo(int dpi);
+  // Where and how large the window is made, at the form's scale.
+  PixelBounds PlaceAtScale(const FormOptions& options) const;
   void Detach();
 
   void Resize(float widthTwips, float heightTwips) {
     if (held_)
-      SizeInTwips(*held_, widthTwips, heightTwips);
+      SizeInTwips(*held_, scale_, widthTwips, heightTwips);
     else
-      ResizeInTwips(hwnd_, widthTwips, heightTwips);
+      ResizeInTwips(hwnd_, scale_, widthTwips, heightTwips);
   }
 
   HWND hwnd_ = nullptr;
+  Scale scale_;
   std::optional<PixelBounds> held_;  // while a HeldBounds lasts
   bool dialogKeys_ = false;
   bool commonControls_ = false;

@@ -1,31 +1,30 @@
-// The screen as the forms see it: sizes in twips, twips per pixel from the
-// DPI of the monitor the clock is on: the system's at start, then the one
-// the last WM_DPICHANGED named (the program is per-monitor DPI aware).
+// The screen as every form shares it: its size in pixels, and the DPI a new
+// form starts at (the system's: each form then takes its own window's, see
+// Scale).
 //
-// The DPI and the screen size are read once and kept: asking the system for
-// them costs a device context each time, and the forms convert twips many
-// times per paint. Forms call Refresh() when the display or its settings
-// change.
+// Both are read once and kept: asking the system for them costs a device
+// context each time under older systems. Forms call Refresh() when the
+// display or its settings change.
 #pragma once
+
+#include <windows.h>
 
 namespace kelbo::Screen {
 
 int Dpi();
-double TwipsPerPixelX();
-double TwipsPerPixelY();
-float Width();   // twips
-float Height();  // twips
 int WidthPixels();
 int HeightPixels();
 
-int ToPixelsX(double twips);
-int ToPixelsY(double twips);
-
 // Reads the DPI and the screen size again.
 void Refresh();
-// The DPI a WM_DPICHANGED named (or a test), kept from now on: the system's
-// own answer would be the system DPI, not the monitor's. 0 goes back to the
-// system's.
+// The DPI of the monitor a window is on, where Windows tells it (10, 1607
+// and later); 0 where it does not.
+int WindowDpi(HWND window);
+
+// For tests, as if the system said so; 0 goes back to the system's answer.
+// UseDpi: every monitor and the sign-in DPI are at `dpi`. UseSignInDpi:
+// only the DPI new forms start at, the monitors keep theirs.
 void UseDpi(int dpi);
+void UseSignInDpi(int dpi);
 
 }  // namespace kelbo::Screen
