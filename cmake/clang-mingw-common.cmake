@@ -23,7 +23,9 @@ set(CMAKE_CXX_FLAGS_INIT
     "-isystem ${MINGW_GCC_DIR}/include/c++ -isystem ${MINGW_GCC_DIR}/include/c++/${MINGW_TRIPLE}")
 # The posix thread model's C++ library and libgcc need winpthreads, which
 # GCC's driver adds and clang's does not; lld takes libraries in any order.
+# The same for a DLL the tests build.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${MINGW_GCC_DIR} -lpthread")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
 
 # Every Windows program of the build runs through the project's one way of
 # starting Wine.
