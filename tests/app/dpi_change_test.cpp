@@ -111,26 +111,25 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
 }
 
 // The box the tooltip window of this thread holds for a control's tip.
+struct ToolSearch {
+  TTTOOLINFOW tool{};
+  bool found = false;
+};
+BOOL CALLBACK AskTooltip(HWND window, LPARAM data) {
+  auto& s = *reinterpret_cast<ToolSearch*>(data);
+  wchar_t name[64];
+  ::GetClassNameW(window, name, 64);
+  if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 &&
+      ::SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&s.tool)))
+    s.found = true;
+  return !s.found;
+}
 RECT ToolRect(HWND owner, const Control& control) {
-  struct Search {
-    TTTOOLINFOW tool{};
-    bool found = false;
-  } search;
+  ToolSearch search;
   search.tool.cbSize = sizeof search.tool;
   search.tool.hwnd = owner;
   search.tool.uId = reinterpret_cast<UINT_PTR>(&control);
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        wchar_t name[64];
-        ::GetClassNameW(window, name, 64);
-        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 &&
-            ::SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&s.tool)))
-          s.found = true;
-        return !s.found;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ::EnumThreadWindows(::GetCurrentThreadId(), AskTooltip, reinterpret_cast<LPARAM>(&search));
   EXPECT_TRUE(search.found) << "no tooltip holds the control's tip";
   return search.tool.rect;
 }

@@ -46,5 +46,22 @@ TEST(SingleInstance, AClockThatNeverGetsReadyCountsAsHung) {
   EXPECT_LT(::GetTickCount() - asked, 2000u);
 }
 
+// Foreground rights go to the running clock's process alone, so its block
+// names that process beside the loop's thread, as a second start reads it.
+TEST(SingleInstance, TheRunningClockNamesItsProcessForForegroundRights) {
+  const SingleInstance first;
+  first.TakeRequestsOnThisThread();
+  const UniqueKernelHandle block(
+      ::OpenFileMappingW(FILE_MAP_READ, FALSE, L"Local\\KelboTime.LoopThread"));
+  ASSERT_TRUE(block);
+  const auto* view =
+      static_cast<const DWORD*>(::MapViewOfFile(block.get(), FILE_MAP_READ, 0, 0, 0));
+  ASSERT_NE(view, nullptr);
+  const DWORD thread = view[0], process = view[1];
+  ::UnmapViewOfFile(view);
+  EXPECT_EQ(thread, ::GetCurrentThreadId());
+  EXPECT_EQ(process, ::GetCurrentProcessId());
+}
+
 }  // namespace
 }  // namespace kelbo::testing
