@@ -21,7 +21,9 @@ void MakeWindowRound(const Form& window) {
 
 void SetWindowTransparency(HWND hwnd, std::int16_t level) {
   try {
-    // The layered bit is set on every call; the other bits stay.
+    // The layered bit is set on every call; the other bits stay. The ANSI
+    // forms, as the program has always called them: for a style they do
+    // exactly what the wide ones do.
     const LONG style = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
     ::SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
     const BYTE alpha = AlphaFromLevel(level);

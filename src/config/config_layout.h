@@ -17,6 +17,8 @@ inline constexpr FontStyle kTitleFont{L"MS Sans Serif", 9.75, true};
 inline constexpr FontStyle kBoldFont{L"MS Sans Serif", 8.25, true};
 
 inline constexpr TwipsRect kLbl1{360, 0, 2775, 255};
+// "Tranparency" and "Alway" are spelt so in the program's own texts, which
+// users know it by: not to be corrected.
 inline constexpr const wchar_t* kLbl1Text = L"Tranparency Level";
 inline constexpr TwipsRect kLblVal{3000, 240, 615, 255};
 

@@ -67,18 +67,9 @@ void FrmConfig::OnClose() {
   Unload();
 }
 
-bool FrmConfig::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-  if (message == DM_GETDEFID) {
-    // Enter answers "Save && Exit".
-    result = MAKELRESULT(::GetDlgCtrlID(cmdSave_.hWnd()), DC_HASDEFID);
-    return true;
-  }
-  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    // Esc closes the dialog as its title bar does: nothing is stored.
-    ::PostMessageW(hWnd(), WM_CLOSE, 0, 0);
-    return true;
-  }
-  return false;
+// Esc closes the dialog as its title bar does: nothing is stored.
+void FrmConfig::OnCancel() {
+  ::PostMessageW(hWnd(), WM_CLOSE, 0, 0);
 }
 
 }  // namespace kelbo

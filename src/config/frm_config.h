@@ -30,8 +30,9 @@ class FrmConfig : public Form {
   const PushButton& cmdSave() const { return cmdSave_; }
 
  protected:
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnClose() override;
+  HWND DefaultButton() const override { return cmdSave_.hWnd(); }  // Enter: "Save && Exit"
+  void OnCancel() override;
   ~FrmConfig() override = default;  // held as an Owned<FrmConfig>
 
  private:

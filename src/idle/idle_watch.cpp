@@ -1,5 +1,7 @@
 #include "idle/idle_watch.h"
 
+#include <utility>
+
 #include "app/environment.h"
 #include "idle/idle_time.h"
 #include "ui/form.h"
@@ -7,7 +9,8 @@
 
 namespace kelbo {
 
-IdleWatch::IdleWatch(Form& window) : window_(window), driftTimer_(10, false, [this] { Step(); }) {}
+IdleWatch::IdleWatch(Form& window, std::function<void()> onDriftTick)
+    : window_(window), driftTimer_(10, false, std::move(onDriftTick)) {}
 
 void IdleWatch::Check() {
   // The last input first, then the time: read the other way round, input in

@@ -4,6 +4,8 @@
 // home once the user is back.
 #pragma once
 
+#include <functional>
+
 #include "idle/drift_rules.h"
 #include "idle/placement.h"
 #include "ui/timer.h"
@@ -14,9 +16,10 @@ class Form;
 
 class IdleWatch {
  public:
-  explicit IdleWatch(Form& window);
+  // `onDriftTick` is the window's handler of the drift timer, which steps.
+  IdleWatch(Form& window, std::function<void()> onDriftTick);
 
-  // The drift timer, every 10 ms while on, running Step(); the window runs it.
+  // The drift timer, every 10 ms while on; the window runs it.
   Timer& DriftTimer() { return driftTimer_; }
 
   // Where the window goes back to; the start-up sets it where it placed the

@@ -20,7 +20,7 @@ FrmMain::FrmMain()
     : tmr1(1000, true, [this] { tmr1_Timer(); }),
       picturesTimer_(30, false, [this] { DecodePictures(); }),
       face_([this](const RECT& changed) { Invalidate(changed); }),
-      idle_(*this) {}
+      idle_(*this, [this] { tmr2_Timer(); }) {}
 
 void FrmMain::Load() {
   AddTimer(idle_.DriftTimer());
@@ -242,14 +242,15 @@ WindowPlace FrmMain::HomeOnThisScreen(float width, float height) const {
 }
 
 // The monitor's scale changed (the toolkit has made fonts, pictures and
-// lamps again): the disc takes its size and shape at the new DPI, the tray
-// icon its small-icon size, and home is worked out again; a drifting disc
-// drifts on from where it is.
-void FrmMain::OnDpiChanged() {
+// lamps again): the disc takes its size and shape at the new DPI, not the
+// system's suggestion, which rounds otherwise; the tray icon takes its
+// small-icon size, and home is worked out again; a drifting disc drifts on
+// from where it is.
+void FrmMain::OnDpiChanged(int dpi, const RECT&) {
   SetHeight(main_layout::kWindowSide);
   SetWidth(main_layout::kWindowSide);
   MakeWindowRound(*this);
-  tray_.UseDpi(GetScale().Dpi());
+  tray_.UseDpi(dpi);
   OnScreenChange();
 }
 
@@ -259,31 +260,21 @@ void FrmMain::OnScreenChange() {
   idle_.MoveHome(HomeOnThisScreen(Width(), Height()));
 }
 
-bool FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
+void FrmMain::OnTrayNotification(std::uint32_t notification) {
+  tray_.OnNotification(notification, [this](TrayAction action) { OnTrayAction(action); });
+}
+
+// The first paint starts the timer that decodes the pictures.
+void FrmMain::OnPaintBegins() {
+  if (!picturesTimer_.Enabled() && !jpegPictures_.empty()) picturesTimer_.SetEnabled(true);
+}
+
+bool FrmMain::OnRegisteredMessage(UINT message, WPARAM, LPARAM) {
   if (message == showRequest_ && showRequest_ != 0) {
     onShowRequest_();  // may put a new disc in this one's place
     return true;
   }
-  if (message == WM_PAINT && !picturesTimer_.Enabled() && !jpegPictures_.empty())
-    picturesTimer_.SetEnabled(true);  // and the paint goes on as usual
-  if (message == WM_DPICHANGED) {
-    OnDpiChanged();
-    return true;  // the disc sizes itself: the system's suggestion rounds otherwise
-  }
-  if (message == WM_DISPLAYCHANGE || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
-    OnScreenChange();
-    return false;  // the default handling runs as well
-  }
-  // The clock was set, or the machine woke up: show the time now and count
-  // the seconds from there.
-  if (message == WM_TIMECHANGE ||
-      (message == WM_POWERBROADCAST && wParam == PBT_APMRESUMEAUTOMATIC)) {
-    tmr1_Timer();
-    result = TRUE;
-    return true;
-  }
-  return tray_.OnMessage(message, lParam, [this](TrayAction action) { OnTrayAction(action); });
+  return tray_.OnRegisteredMessage(message);
 }
 
 // Modeless and without an owner: the disc, its timers and the tray go on

@@ -58,7 +58,17 @@ class FrmMain : public Form {
   FrmConfig* frmConfig() const;
 
  protected:
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int dpi, const RECT& suggested) override;
+  void OnDisplayChange() override { OnScreenChange(); }
+  void OnWorkAreaChange() override { OnScreenChange(); }
+  // The clock was set, or the machine woke up: the time is shown now, and
+  // the seconds counted from there.
+  void OnTimeChange() override { tmr1_Timer(); }
+  void OnResume() override { tmr1_Timer(); }
+  void OnTrayNotification(std::uint32_t notification) override;
+  void OnPaintBegins() override;
+  void OnDestroy() override { tray_.OnOwnerDestroyed(); }
+  bool OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void BuildLayout();
@@ -72,7 +82,6 @@ class FrmMain : public Form {
   WindowPlace HomeOnThisScreen(float width, float height) const;
   std::wstring ShownTimeText() const;
   void OnScreenChange();
-  void OnDpiChanged();
 
   Timer picturesTimer_;  // once, just after the first paint
   ClockFace face_;

@@ -133,15 +133,16 @@ TrayIcon::MenuChoice TrayIcon::OpenMenu() const {
              : MenuChoice::None;
 }
 
-bool TrayIcon::OnMessage(UINT message, LPARAM lParam, const std::function<void(TrayAction)>& act) {
-  if (message == kCallbackMessage) {
-    if (busy_) return true;  // dropped, not queued: the menu is open
-    busy_ = true;
-    // `act` may unload the owner window; this object outlives it.
-    act(DecodeTrayNotification(static_cast<std::uint32_t>(lParam)));
-    busy_ = false;
-    return true;
-  }
+void TrayIcon::OnNotification(std::uint32_t notification,
+                              const std::function<void(TrayAction)>& act) {
+  if (busy_) return;  // dropped, not queued: the menu is open
+  busy_ = true;
+  // `act` may unload the owner window; this object outlives it.
+  act(DecodeTrayNotification(notification));
+  busy_ = false;
+}
+
+bool TrayIcon::OnRegisteredMessage(UINT message) {
   if (message == TaskbarCreatedMessage()) {
     // The shell started anew, without the icon: put it back as the first
     // time, and if the new shell will not take it, the owner shows itself.
@@ -155,8 +156,11 @@ bool TrayIcon::OnMessage(UINT message, LPARAM lParam, const std::function<void(T
     }
     return true;
   }
-  if (message == WM_DESTROY && inTray_) Remove();  // however the window goes
   return false;
+}
+
+void TrayIcon::OnOwnerDestroyed() {
+  if (inTray_) Remove();
 }
 
 }  // namespace kelbo

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "tray/tray_decode.h"
+#include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
@@ -23,7 +24,7 @@ class TrayIcon {
  public:
   // The icon's mouse events arrive at the owner window as this message, with
   // the mouse message's number in lParam.
-  static constexpr UINT kCallbackMessage = WM_APP + 1;
+  static constexpr UINT kCallbackMessage = Form::kTrayMessage;
   static constexpr UINT kIconId = 1;
   // The record's first version with 8-bit text: 88 bytes in the 32-bit
   // layout, 104 in the 64-bit one.
@@ -87,10 +88,13 @@ class TrayIcon {
   MenuChoice OpenMenu() const;
   HMENU MenuHandle() const { return menu_.Handle(); }
 
-  // The owner window's messages that concern the icon. Mouse events on it
-  // are decoded and handed to `act`, one at a time. Returns true when the
-  // message was the icon's alone.
-  bool OnMessage(UINT message, LPARAM lParam, const std::function<void(TrayAction)>& act);
+  // The owner window's messages that concern the icon. The icon's
+  // callbacks are decoded and handed to `act`, one at a time.
+  void OnNotification(std::uint32_t notification, const std::function<void(TrayAction)>& act);
+  // True when `message` was the shell's "TaskbarCreated", taken here.
+  bool OnRegisteredMessage(UINT message);
+  // The owner window goes, however: the icon goes with it.
+  void OnOwnerDestroyed();
 
  private:
   bool Notify(DWORD operation);

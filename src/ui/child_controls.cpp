@@ -48,24 +48,20 @@ void Slider::Create(Form& form, const ChildLayout& layout, Range range,
   // this one answers for itself, with its name and its position.
   accessibility_.Describe(
       {layout.text, ROLE_SYSTEM_SLIDER, [this] { return DecimalText(Position()); }});
-  ::SetPropW(hwnd_, L"KelboSlider", this);
-  systemProcedure_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Slider::AnswerClients)));
+  AddSubclass(hwnd_, &Slider::AnswerClients, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK Slider::AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* slider = static_cast<Slider*>(::GetPropW(hwnd, L"KelboSlider"));
-  if (!slider) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  const WNDPROC system = slider->systemProcedure_;
+LRESULT CALLBACK Slider::AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data) {
+  auto* slider = reinterpret_cast<Slider*>(data);
   if (message == WM_GETOBJECT)
     if (const LRESULT answer = slider->accessibility_.Answer(hwnd, wParam, lParam, {}))
       return answer;
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(system));
-    ::RemovePropW(hwnd, L"KelboSlider");
+    RemoveSubclass(hwnd, &Slider::AnswerClients, id);
     slider->accessibility_.Disconnect();
   }
-  return ::CallWindowProcW(system, hwnd, message, wParam, lParam);
+  return NextSubclass(hwnd, message, wParam, lParam);
 }
 
 int Slider::Position() const {

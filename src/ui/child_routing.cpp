@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "ui/common_controls.h"
+#include "ui/system_error.h"
 
 namespace kelbo {
 
@@ -16,6 +17,7 @@ HWND ChildRouting::Create(HWND parent, const Scale& scale, const wchar_t* window
                                  r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId_++)),
                                  ::GetModuleHandleW(nullptr), nullptr);
+  if (!child) ThrowSystemError("Cannot create a control");
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   layouts_.emplace_back(child, layout);
   return child;

@@ -25,7 +25,7 @@ HANDLE VersionSixContext() {
     request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID | ACTCTX_FLAG_HMODULE_VALID;
     request.lpSource = exe;
     request.hModule = ::GetModuleHandleW(nullptr);
-    request.lpResourceName = MAKEINTRESOURCEW(2);  // ISOLATIONAWARE_MANIFEST_RESOURCE_ID
+    request.lpResourceName = ISOLATIONAWARE_MANIFEST_RESOURCE_ID;
     HANDLE made = ::CreateActCtxW(&request);
     return UniqueActivationContext(made == INVALID_HANDLE_VALUE ? nullptr : made);
   }();
@@ -56,6 +56,42 @@ CommonControls::CommonControls() {
 
 CommonControls::~CommonControls() {
   if (active_) ::DeactivateActCtx(0, cookie_);
+}
+
+namespace {
+
+struct Subclassing {
+  decltype(&::SetWindowSubclass) add = nullptr;
+  decltype(&::RemoveWindowSubclass) remove = nullptr;
+  decltype(&::DefSubclassProc) next = nullptr;
+};
+
+// From the version the windows are made of, found inside its context.
+const Subclassing& SubclassFunctions() {
+  static const Subclassing functions = [] {
+    const CommonControls look;
+    HMODULE library = LoadSystemLibrary(L"comctl32.dll");
+    return Subclassing{
+        FindFunction<decltype(&::SetWindowSubclass)>(library, "SetWindowSubclass"),
+        FindFunction<decltype(&::RemoveWindowSubclass)>(library, "RemoveWindowSubclass"),
+        FindFunction<decltype(&::DefSubclassProc)>(library, "DefSubclassProc")};
+  }();
+  return functions;
+}
+
+}  // namespace
+
+bool AddSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
+  const Subclassing& f = SubclassFunctions();
+  return f.add && f.remove && f.next && f.add(window, procedure, id, data);
+}
+
+void RemoveSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
+  if (const auto remove = SubclassFunctions().remove) remove(window, procedure, id);
+}
+
+LRESULT NextSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SubclassFunctions().next(window, message, wParam, lParam);
 }
 
 }  // namespace kelbo

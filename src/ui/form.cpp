@@ -3,14 +3,51 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "ui/live_forms.h"
 #include "ui/screen.h"
+#include "ui/system_error.h"
 #include "ui/window_class.h"
 
 namespace kelbo {
+
+namespace {
+
+std::function<void(const std::exception&)> errorHandler;
+
+}  // namespace
+
+void Form::ReportError(const std::exception& error) noexcept {
+  try {
+    if (errorHandler) errorHandler(error);
+  } catch (...) {
+    // The report itself failed: there is nobody left to tell.
+  }
+}
+
+int Form::OpenForms() {
+  return static_cast<int>(LiveForms().size());
+}
+void Form::SetQuitWhenLastFormCloses(bool quit) {
+  QuitWhenLastFormCloses(quit);
+}
+void Form::SetErrorHandler(std::function<void(const std::exception&)> handler) {
+  errorHandler = std::move(handler);
+}
+
+bool Form::PreTranslateMessage(MSG& message) {
+  // Dialog navigation is all keys; the timers' and the pointer's messages
+  // need not pay for the lookup.
+  if (!message.hwnd || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+  for (Form* form : LiveForms())
+    if (form->hwnd_ == root && form->dialogKeys_) return ::IsDialogMessageW(root, &message);
+  return false;
+}
 
 Form::Form() : scale_(Screen::Dpi()) {}
 
@@ -89,18 +126,14 @@ void Form::Detach() {
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Before any handler converts twips with the old figures.
-  if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE) Screen::Refresh();
-  if (message == WM_DPICHANGED) RescaleTo(LOWORD(wParam));
   // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
   if (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
     tips_.Relay(hwnd_, message, wParam, lParam);
-  LRESULT result = 0;
-  if (OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers everything
     case WM_PAINT:
+      OnPaintBegins();
       backBuffer_.Paint(hwnd_, [this](HDC dc, const RECT& area) { PaintClient(dc, area); });
       return 0;
     case WM_PRINTCLIENT: {
@@ -133,10 +166,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       pressed_ = nullptr;
       return 0;
     case WM_COMMAND:
+      // Esc, as IsDialogMessage tells it when no button is Esc's.
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        OnCancel();
+        return 0;
+      }
+      children_.Route(message, wParam, lParam);
+      return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
       children_.Route(message, wParam, lParam);
       return 0;
+    case DM_GETDEFID:
+      if (HWND button = DefaultButton()) return MAKELRESULT(::GetDlgCtrlID(button), DC_HASDEFID);
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       // Check boxes and sliders stand on the form's own colour.
@@ -149,27 +192,50 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case Accessibility::kPressMessage:
       PressTipped(static_cast<std::size_t>(wParam));
       return 0;
+    case kTrayMessage:
+      OnTrayNotification(static_cast<std::uint32_t>(lParam));
+      return 0;
     case WM_DPICHANGED: {
-      // Where the system suggests, at the size it worked out for the new DPI.
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+      const int dpi = LOWORD(wParam);  // the same as HIWORD: one DPI for both axes
+      RescaleTo(dpi);
+      OnDpiChanged(dpi, *reinterpret_cast<const RECT*>(lParam));
       return 0;
     }
+    case WM_DISPLAYCHANGE:
+      // Before any handler converts twips with the old figures.
+      Screen::Refresh();
+      OnDisplayChange();
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_SETTINGCHANGE:
+      Screen::Refresh();
+      if (wParam == SPI_SETWORKAREA) OnWorkAreaChange();
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_TIMECHANGE:
+      OnTimeChange();
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) OnResume();
+      return TRUE;
     case WM_CLOSE:
       OnClose();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
       return 0;
     case WM_ACTIVATE:
       if (dialogKeys_ && children_.KeepFocus(hwnd_, wParam)) return 0;
       return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     default:
+      if (message >= 0xC000 && message <= 0xFFFF && OnRegisteredMessage(message, wParam, lParam))
+        return 0;
       return ::DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 }
 
-bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
-  return false;
+void Form::OnDpiChanged(int, const RECT& suggested) {
+  // Where the system suggests, at the size it worked out for the new DPI.
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::PaintClient(HDC dc, const RECT& area) const {

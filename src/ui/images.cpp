@@ -59,7 +59,7 @@ ImageDecoder::~ImageDecoder() {
 UniqueBitmap ImageDecoder::DecodeJpeg(int resourceId, int width, int height) const {
   if (!factory_ || !jpegDecoders_ || width <= 0 || height <= 0) return nullptr;
   HMODULE module = ::GetModuleHandleW(nullptr);
-  HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
+  HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
   if (!resource) return nullptr;
   auto* data = static_cast<BYTE*>(::LockResource(::LoadResource(module, resource)));
   const DWORD size = ::SizeofResource(module, resource);

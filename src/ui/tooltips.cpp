@@ -16,6 +16,7 @@ void Tooltips::Add(const Control& control, std::wstring text) {
 
 void Tooltips::Clear() {
   tooltip_.reset();
+  unavailable_ = false;
   tips_.clear();
 }
 
@@ -32,7 +33,7 @@ void Tooltips::Relayout(HWND owner) {
 }
 
 void Tooltips::Relay(HWND owner, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (tips_.empty()) return;
+  if (tips_.empty() || unavailable_) return;
   if (!tooltip_) {
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const bool overATip = std::any_of(tips_.begin(), tips_.end(), [&](const auto& tip) {
@@ -41,6 +42,7 @@ void Tooltips::Relay(HWND owner, UINT message, WPARAM wParam, LPARAM lParam) {
     });
     if (!overATip) return;
     Make(owner);
+    if (!tooltip_) return;
   }
   MSG relayed{owner, message, wParam, lParam, 0, {}};
   ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
@@ -52,6 +54,10 @@ void Tooltips::Make(HWND owner) {
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                    ::GetModuleHandleW(nullptr), nullptr));
+  if (!tooltip_) {
+    unavailable_ = true;
+    return;
+  }
   for (const auto& [control, text] : tips_) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;

@@ -1,7 +1,6 @@
 #include "ui/window_class.h"
 
-#include <stdexcept>
-#include <string>
+#include "ui/system_error.h"
 
 namespace kelbo {
 
@@ -16,11 +15,6 @@ HICON SharedIcon(HINSTANCE instance, int resource, int sizeMetric) {
 }
 
 }  // namespace
-
-void ThrowSystemError(const char* what) {
-  throw std::runtime_error(std::string(what) + " (system error " +
-                           std::to_string(::GetLastError()) + ")");
-}
 
 void RegisterWindowClass(const wchar_t* className, int iconResource, WNDPROC procedure) {
   WNDCLASSEXW existing{};

@@ -22,10 +22,7 @@ class ThrowingForm : public Form {
   }
 
  protected:
-  bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override {
-    if (message == WM_APP + 7) throw std::runtime_error("handler failed");
-    return false;
-  }
+  void OnTimeChange() override { throw std::runtime_error("handler failed"); }
 };
 
 TEST(FormErrors, AWindowThatCannotBeMadeThrowsWithTheReason) {
@@ -53,7 +50,7 @@ TEST(FormErrors, AnExceptionInAHandlerReachesTheErrorHandler) {
   Owned<ThrowingForm> form;
   form.Load(L"KelboTimeThrowingForm");
   ASSERT_TRUE(form.IsLoaded());
-  EXPECT_EQ(::SendMessageW(form.hWnd(), WM_APP + 7, 0, 0), 0);
+  EXPECT_EQ(::SendMessageW(form.hWnd(), WM_TIMECHANGE, 0, 0), 0);
   EXPECT_EQ(reported, "handler failed");
 }
 
@@ -76,7 +73,7 @@ TEST(FormErrors, AHandlerThatThrowsItselfIsNoEscapeEither) {
   const ErrorHandlerScope scope([](const std::exception&) { throw 42; });
   Owned<ThrowingForm> form;
   form.Load(L"KelboTimeThrowingForm");
-  EXPECT_EQ(::SendMessageW(form.hWnd(), WM_APP + 7, 0, 0), 0);
+  EXPECT_EQ(::SendMessageW(form.hWnd(), WM_TIMECHANGE, 0, 0), 0);
   EXPECT_TRUE(form.IsLoaded());
 }
 

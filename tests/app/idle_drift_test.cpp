@@ -29,7 +29,7 @@ class IdleDrift : public ::testing::Test {
 
 TEST_F(IdleDrift, FirstTickFromHomeGoesUpLeft) {
   const POINT start = Corner();
-  frm.tmr2_Timer();
+  frm.Idle().DriftTimer().Fire();
   // The right edge is touched, but up-left does not head into it.
   EXPECT_EQ(direction(), Direction::UpLeft);
   const POINT now = Corner();
@@ -42,13 +42,13 @@ TEST_F(IdleDrift, FirstTickFromHomeGoesUpLeft) {
 TEST_F(IdleDrift, BouncesOffTheTopEdgeAndKeepsGoingLeft) {
   int ticks = 0;
   while (direction() == Direction::UpLeft && ticks < 5000) {
-    frm.tmr2_Timer();
+    frm.Idle().DriftTimer().Fire();
     ++ticks;
   }
   ASSERT_EQ(direction(), Direction::DownLeft) << "after " << ticks << " ticks";
   const POINT turned = Corner();
   EXPECT_LT(turned.y * frm.GetScale().TwipsPerPixelY(), 50 + 10 * frm.GetScale().TwipsPerPixelY());
-  frm.tmr2_Timer();
+  frm.Idle().DriftTimer().Fire();
   const POINT next = Corner();
   EXPECT_GT(next.y, turned.y);  // now down
   EXPECT_LT(next.x, turned.x);  // and still left
@@ -57,13 +57,13 @@ TEST_F(IdleDrift, BouncesOffTheTopEdgeAndKeepsGoingLeft) {
 TEST_F(IdleDrift, BackFromIdleGoesHomeAndStopsAndKeepsTheDirection) {
   frm.Idle().SetMoveDirection(Direction::DownRight);
   frm.MoveTo(3000, 3000);
-  frm.tmr2_Timer();
+  frm.Idle().DriftTimer().Fire();
   EXPECT_EQ(direction(), Direction::DownRight);
 
   Scripted().SetIdleMilliseconds(100);
   frm.CheckIdle();
   EXPECT_TRUE(frm.Idle().DriftTimer().Enabled());  // until its own next tick
-  frm.tmr2_Timer();
+  frm.Idle().DriftTimer().Fire();
   EXPECT_FALSE(frm.Idle().DriftTimer().Enabled());
   EXPECT_FLOAT_EQ(frm.Top(), home().top);
   EXPECT_FLOAT_EQ(frm.Left(), home().left);
@@ -72,7 +72,7 @@ TEST_F(IdleDrift, BackFromIdleGoesHomeAndStopsAndKeepsTheDirection) {
   // turns it down-left.
   Scripted().SetIdleMilliseconds(70'000);
   frm.CheckIdle();
-  frm.tmr2_Timer();
+  frm.Idle().DriftTimer().Fire();
   EXPECT_EQ(direction(), Direction::DownLeft);
   EXPECT_GT(frm.Top(), home().top);
   EXPECT_LT(frm.Left(), home().left);
@@ -81,7 +81,7 @@ TEST_F(IdleDrift, BackFromIdleGoesHomeAndStopsAndKeepsTheDirection) {
 TEST_F(IdleDrift, NothingMovesWhileTheTimerIsOff) {
   Scripted().SetIdleMilliseconds(0);
   frm.CheckIdle();
-  frm.tmr2_Timer();  // the one tick that stops it
+  frm.Idle().DriftTimer().Fire();  // the one tick that stops it
   const POINT start = Corner();
   PumpFor(200);
   EXPECT_EQ(Corner().x, start.x);

@@ -22,7 +22,7 @@ class Control;
 
 struct AccessibleDescription {
   std::wstring name;
-  long role;                            // a ROLE_SYSTEM_ value
+  long role = 0;                        // a ROLE_SYSTEM_ value
   std::function<std::wstring()> value;  // read when asked; may be empty
 };
 

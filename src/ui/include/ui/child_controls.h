@@ -36,10 +36,10 @@ class Slider : public ChildControl {
   void SetPosition(int position);
 
  private:
-  static LRESULT CALLBACK AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data);
 
   Accessibility accessibility_;
-  WNDPROC systemProcedure_ = nullptr;
 };
 
 }  // namespace kelbo

@@ -54,6 +54,9 @@ class Form {
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
+  // The message a notification icon of the form's window calls back with.
+  static constexpr UINT kTrayMessage = WM_APP + 1;
+
   HWND hWnd() const { return hwnd_; }
   bool IsLoaded() const { return hwnd_ != nullptr; }
 
@@ -180,9 +183,26 @@ class Form {
   // The child control that has the keyboard focus when the form first opens.
   void SetInitialFocus(HWND child) { children_.SetFocusTarget(child); }
 
-  // Messages a form wants before the common handling; return true when handled.
-  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The messages a form may answer, each decoded and called from one place
+  // in the form's window procedure; the defaults do what the system would.
   virtual void OnClose() { Unload(); }
+  // WM_DPICHANGED, once fonts, pictures and child windows are made again at
+  // `dpi`: by default the window takes the rectangle the system suggests.
+  virtual void OnDpiChanged(int dpi, const RECT& suggested);
+  virtual void OnDisplayChange() {}   // WM_DISPLAYCHANGE, the screen read again
+  virtual void OnWorkAreaChange() {}  // WM_SETTINGCHANGE of SPI_SETWORKAREA, the same
+  virtual void OnTimeChange() {}      // WM_TIMECHANGE
+  virtual void OnResume() {}          // WM_POWERBROADCAST of PBT_APMRESUMEAUTOMATIC
+  // kTrayMessage: a notification icon's callback, its lParam as it came.
+  virtual void OnTrayNotification(std::uint32_t) {}
+  virtual void OnPaintBegins() {}  // WM_PAINT, before the paint
+  virtual void OnDestroy() {}      // WM_DESTROY
+  // Dialog keys: the button Enter presses (DM_GETDEFID), and Esc (IDCANCEL).
+  virtual HWND DefaultButton() const { return nullptr; }
+  virtual void OnCancel() {}
+  // A message registered at run time (RegisterWindowMessage), which no case
+  // can name: true when the form took it.
+  virtual bool OnRegisteredMessage(UINT, WPARAM, LPARAM) { return false; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -35,6 +35,9 @@ class Tooltips {
   // Not owned by the form's window: an owned topmost popup keeps Wine from
   // putting its owner into the topmost band.
   UniqueWindow tooltip_;
+  // The window system could not make it: the tips are done without, rather
+  // than tried again on every move of the pointer.
+  bool unavailable_ = false;
   std::vector<std::pair<const Control*, std::wstring>> tips_;
 };
 

@@ -10,7 +10,4 @@ namespace kelbo {
 // left as it is.
 void RegisterWindowClass(const wchar_t* className, int iconResource, WNDPROC procedure);
 
-// Throws std::runtime_error naming `what` and the system's last error.
-[[noreturn]] void ThrowSystemError(const char* what);
-
 }  // namespace kelbo
