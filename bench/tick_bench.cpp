@@ -19,7 +19,7 @@ class BenchEnvironment : public kelbo::Environment {
   kelbo::LocalTime Now() override { return time; }
   std::uint32_t LastInputTick() override { return 0; }
   std::uint32_t TickCount() override { return idle; }
-  kelbo::PixelArea WorkArea() override {
+  kelbo::PixelRect WorkArea() override {
     return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   }
   void ShowMessage(const std::string&) override {}

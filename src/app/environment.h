@@ -7,15 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "ui/geometry.h"
+
 namespace kelbo {
 
 struct LocalTime {
   int hour = 0, minute = 0, second = 0, millisecond = 0;
-};
-
-// A rectangle of the screen in pixels, right and bottom exclusive.
-struct PixelArea {
-  int left = 0, top = 0, right = 0, bottom = 0;
 };
 
 class Environment {
@@ -27,7 +24,7 @@ class Environment {
   virtual std::uint32_t TickCount() = 0;
   // The primary monitor's work area: the screen less the taskbar and any
   // other docked bar; the whole screen where there is none or it hides.
-  virtual PixelArea WorkArea() = 0;
+  virtual PixelRect WorkArea() = 0;
   // A message box with OK only, no icon, titled with the program's title.
   virtual void ShowMessage(const std::string& text) = 0;
   // A modal text prompt: the text as typed on OK, nothing on Cancel.

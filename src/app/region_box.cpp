@@ -4,12 +4,12 @@
 
 namespace kelbo {
 
-PixelBox EllipseBox(double widthTwips, double heightTwips, double twipsPerPixelX,
-                    double twipsPerPixelY) {
+PixelRect EllipseBox(double widthTwips, double heightTwips, double twipsPerPixelX,
+                     double twipsPerPixelY) {
   constexpr int kInset = 2;
   const int width = TwipsToPixels(widthTwips, twipsPerPixelX);
   const int height = TwipsToPixels(heightTwips, twipsPerPixelY);
-  return {kInset, kInset, width - kInset, height - kInset};
+  return {.left = kInset, .top = kInset, .right = width - kInset, .bottom = height - kInset};
 }
 
 }  // namespace kelbo

@@ -41,7 +41,7 @@ std::uint32_t SystemEnvironment::TickCount() {
   return ::GetTickCount();
 }
 
-PixelArea SystemEnvironment::WorkArea() {
+PixelRect SystemEnvironment::WorkArea() {
   RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);  // the screen if it fails
   return {area.left, area.top, area.right, area.bottom};

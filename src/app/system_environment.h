@@ -10,7 +10,7 @@ class SystemEnvironment : public Environment {
   LocalTime Now() override;
   std::uint32_t LastInputTick() override;
   std::uint32_t TickCount() override;
-  PixelArea WorkArea() override;
+  PixelRect WorkArea() override;
   void ShowMessage(const std::string& text) override;
   std::optional<std::wstring> Prompt(const std::wstring& prompt,
                                      const std::wstring& title) override;

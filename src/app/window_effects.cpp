@@ -11,7 +11,7 @@ namespace kelbo {
 
 void MakeWindowRound(const Form& window) {
   const Scale& scale = window.GetScale();
-  const PixelBox box =
+  const PixelRect box =
       EllipseBox(window.Width(), window.Height(), scale.TwipsPerPixelX(), scale.TwipsPerPixelY());
   UniqueRegion region(::CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
   if (::SetWindowRgn(window.hWnd(), region.get(), TRUE)) {

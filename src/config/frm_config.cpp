@@ -18,20 +18,28 @@ FrmConfig::FrmConfig(std::function<HWND()> previewWindow)
 
 void FrmConfig::Load() {
   using namespace config_layout;
-  CreateForm({kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-              WS_EX_CONTROLPARENT, ::GetSysColor(COLOR_BTNFACE), kClient, true, IDI_CUBE, true});
+  CreateForm({.className = kClassName,
+              .caption = kCaption,
+              .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+              .exStyle = WS_EX_CONTROLPARENT,
+              .backColor = ::GetSysColor(COLOR_BTNFACE),
+              .clientSize = kClient,
+              .dialogKeys = true,
+              .iconResource = IDI_CUBE,
+              .commonControls = true});
   lbl1_.SetFont(kTitleFont);
   lblVal_.SetFont(kBoldFont);
   AddControl(lbl1_);
   AddControl(lblVal_);
   // Created in tab order.
-  cmdSave_.Create(*this, {kCmdSave, kCmdSaveText, kBoldFont, true}, true,
-                  [this] { cmdSave_Click(); });
+  cmdSave_.Create(*this,
+                  {.box = kCmdSave, .text = kCmdSaveText, .font = kBoldFont, .tabStop = true},
+                  PushButton::Role::Default, [this] { cmdSave_Click(); });
   // The label is painted: the slider carries its text, as its name for
   // screen readers.
-  Sldr1_.Create(*this, {kSldr1, kLbl1Text, kBoldFont, true}, kOpacityRange,
-                [this] { Sldr1_Change(); });
-  chkAOT_.Create(*this, {kChkAOT, kChkAOTText, kBoldFont, true});
+  Sldr1_.Create(*this, {.box = kSldr1, .text = kLbl1Text, .font = kBoldFont, .tabStop = true},
+                kOpacityRange, [this] { Sldr1_Change(); });
+  chkAOT_.Create(*this, {.box = kChkAOT, .text = kChkAOTText, .font = kBoldFont, .tabStop = true});
   SetInitialFocus(cmdSave_.hWnd());
   const HeldBounds oneMove(*this);
   Form_Load();

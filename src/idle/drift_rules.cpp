@@ -29,35 +29,38 @@ Direction Rewrite(Direction direction, const Rewrites& rewrites) {
 
 }  // namespace
 
-Direction ApplyEdgeRules(Direction direction, const DriftView& v) {
-  if (v.top < kEdgeMargin) return Rewrite(direction, kTopRewrites);
-  if (v.left < kEdgeMargin) return Rewrite(direction, kLeftRewrites);
-  if (v.screenWidth - (v.width + v.left) < kEdgeMargin) return Rewrite(direction, kRightRewrites);
-  if (v.screenHeight - (v.height + v.top) < kEdgeMargin) return Rewrite(direction, kBottomRewrites);
+Direction ApplyEdgeRules(Direction direction, const DriftView& view) {
+  const TwipsRect& w = view.window;
+  if (w.top < kEdgeMargin) return Rewrite(direction, kTopRewrites);
+  if (w.left < kEdgeMargin) return Rewrite(direction, kLeftRewrites);
+  if (view.screen.width - (w.width + w.left) < kEdgeMargin)
+    return Rewrite(direction, kRightRewrites);
+  if (view.screen.height - (w.height + w.top) < kEdgeMargin)
+    return Rewrite(direction, kBottomRewrites);
   return direction;
 }
 
-DriftStep StepFor(Direction direction) {
+TwipsPoint StepFor(Direction direction) {
   constexpr float s = kDriftStep;
   switch (direction) {
     case D::Up:
-      return {-s, 0};
+      return {.left = 0, .top = -s};
     case D::UpLeft:
-      return {-s, -s};
+      return {.left = -s, .top = -s};
     case D::Left:
-      return {0, -s};
+      return {.left = -s, .top = 0};
     case D::DownLeft:
-      return {s, -s};
+      return {.left = -s, .top = s};
     case D::Down:
-      return {s, 0};
+      return {.left = 0, .top = s};
     case D::DownRight:
-      return {s, s};
+      return {.left = s, .top = s};
     case D::Right:
-      return {0, s};
+      return {.left = s, .top = 0};
     case D::UpRight:
-      return {-s, s};
+      return {.left = s, .top = -s};
   }
-  return {0, 0};
+  return {};
 }
 
 }  // namespace kelbo

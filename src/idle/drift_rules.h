@@ -2,6 +2,8 @@
 // Portable: the idle timer applies these to the real window.
 #pragma once
 
+#include "ui/geometry.h"
+
 namespace kelbo {
 
 // Counter-clockwise from up; the values are the drift's direction codes.
@@ -13,8 +15,8 @@ inline constexpr float kDriftStep = 10.0f;   // twips per axis per tick
 
 // The window and screen as the tick reads them, all in twips.
 struct DriftView {
-  float top, left, width, height;
-  float screenWidth, screenHeight;
+  TwipsRect window;
+  TwipsSize screen;
 };
 
 // Bounces `direction` off an edge closer than the margin. Edges are tested
@@ -22,10 +24,7 @@ struct DriftView {
 // leaves the direction as it is, and the rest are skipped for this tick.
 Direction ApplyEdgeRules(Direction direction, const DriftView& view);
 
-// Change of Top and Left (twips) for one tick in a direction.
-struct DriftStep {
-  float top, left;
-};
-DriftStep StepFor(Direction direction);
+// Change of Left and Top (twips) for one tick in a direction.
+TwipsPoint StepFor(Direction direction);
 
 }  // namespace kelbo

@@ -26,7 +26,7 @@ void IdleWatch::Check() {
   }
 }
 
-void IdleWatch::MoveHome(WindowPlace home) {
+void IdleWatch::MoveHome(TwipsPoint home) {
   home_ = home;
   if (!driftTimer_.Enabled()) {
     window_.MoveTo(home_.left, home_.top);
@@ -34,8 +34,8 @@ void IdleWatch::MoveHome(WindowPlace home) {
   }
   const Form::Bounds at = window_.OuterBounds();
   const Scale& scale = window_.GetScale();
-  const WindowPlace kept = OnScreen({.left = at.left, .top = at.top}, scale.ScreenWidth(),
-                                    scale.ScreenHeight(), at.width, at.height);
+  const TwipsPoint kept = OnScreen({.left = at.left, .top = at.top}, scale.ScreenWidth(),
+                                   scale.ScreenHeight(), at.width, at.height);
   window_.MoveTo(kept.left, kept.top);
 }
 
@@ -51,10 +51,10 @@ void IdleWatch::Step() {
   // whole pixels, so the drift never accumulates rounding of its own.
   const Form::Bounds at = window_.OuterBounds();
   const Scale& scale = window_.GetScale();
-  const DriftView view{
-      at.top, at.left, at.width, at.height, scale.ScreenWidth(), scale.ScreenHeight()};
-  direction_ = ApplyEdgeRules(direction_, view);
-  const DriftStep step = StepFor(direction_);
+  direction_ = ApplyEdgeRules(
+      direction_,
+      {.window = at, .screen = {.width = scale.ScreenWidth(), .height = scale.ScreenHeight()}});
+  const TwipsPoint step = StepFor(direction_);
   window_.MoveTo(at.left + step.left, at.top + step.top);
 }
 

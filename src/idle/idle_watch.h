@@ -24,12 +24,12 @@ class IdleWatch {
 
   // Where the window goes back to; the start-up sets it where it placed the
   // window.
-  void SetHome(WindowPlace home) { home_ = home; }
+  void SetHome(TwipsPoint home) { home_ = home; }
   // The screen changed and home with it: a window at rest goes to the new
   // home at once; a drifting one is kept on the screen and goes there when
   // the user is back.
-  void MoveHome(WindowPlace home);
-  WindowPlace Home() const { return home_; }
+  void MoveHome(TwipsPoint home);
+  TwipsPoint Home() const { return home_; }
   Direction MoveDirection() const { return direction_; }
   void SetMoveDirection(Direction direction) { direction_ = direction; }
 
@@ -48,7 +48,7 @@ class IdleWatch {
  private:
   Form& window_;
   Timer driftTimer_;
-  WindowPlace home_{};
+  TwipsPoint home_{};
   Direction direction_ = kStartDirection;
   bool isIdle_ = false;
 };

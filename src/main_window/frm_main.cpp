@@ -34,11 +34,17 @@ void FrmMain::Load() {
   // icon of its own either. The window is made where the load will put it,
   // at the size it will give it, so the load has nothing to move.
   using main_layout::kWindowSide;
-  const WindowPlace home = HomeOnThisScreen(kWindowSide, kWindowSide);
-  CreateForm({kClassName, main_layout::kCaption, WS_POPUP | WS_CLIPCHILDREN,
-              WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, main_layout::kBackColour,
-              main_layout::kDesignedClient, true, 0, false,
-              TwipsBounds{home.left, home.top, kWindowSide, kWindowSide}});
+  const TwipsPoint home = HomeOnThisScreen(kWindowSide, kWindowSide);
+  CreateForm(
+      {.className = kClassName,
+       .caption = main_layout::kCaption,
+       .style = WS_POPUP | WS_CLIPCHILDREN,
+       .exStyle = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW,
+       .backColor = main_layout::kBackColour,
+       .clientSize = main_layout::kDesignedClient,
+       .dialogKeys = true,
+       .bounds = TwipsRect{
+           .left = home.left, .top = home.top, .width = kWindowSide, .height = kWindowSide}});
   BuildLayout();
   const HeldBounds oneMove(*this);
   Form_Load();
@@ -73,8 +79,12 @@ void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int las
 
 void FrmMain::BuildLayout() {
   using namespace main_layout;
-  cmdTran_.Create(*this, {kCmdTran, L"Set Tran", {L"MS Sans Serif", 8.25, false}, true}, false,
-                  [this] { cmdTran_Click(); });
+  cmdTran_.Create(*this,
+                  {.box = kCmdTran,
+                   .text = L"Set Tran",
+                   .font = {.face = L"MS Sans Serif", .points = 8.25, .bold = false},
+                   .tabStop = true},
+                  PushButton::Role::Plain, [this] { cmdTran_Click(); });
 
   auto& imgMin = Own(std::make_unique<Picture>("imgMin", kImgMin));
   imgMin.SetJpegResource(IDR_MINIMIZE_JPG);
@@ -114,7 +124,7 @@ void FrmMain::Form_Load() {
   tray_.OnLost([this] { Show(); });
   MakeWindowRound(*this);
   SetWindowTransparency(hWnd(), settings::TransparencyLevel);
-  const WindowPlace corner = HomeOnThisScreen(Width(), Height());
+  const TwipsPoint corner = HomeOnThisScreen(Width(), Height());
   SetLeft(corner.left);
   SetTop(corner.top);
   idle_.SetHome({.left = Left(), .top = Top()});
@@ -231,12 +241,12 @@ void FrmMain::ShowOnRequest() {
 
 // The bottom-right corner of the work area as it is now, 500 twips up, for a
 // window of the given size, in whole pixels as the window system will hold it.
-WindowPlace FrmMain::HomeOnThisScreen(float width, float height) const {
-  const PixelArea work =
+TwipsPoint FrmMain::HomeOnThisScreen(float width, float height) const {
+  const PixelRect work =
       ClipToScreen(Env().WorkArea(), Screen::WidthPixels(), Screen::HeightPixels());
   const Scale& scale = GetScale();
-  const WindowPlace corner = HomeCorner(work, scale.TwipsPerPixelX(), scale.TwipsPerPixelY(), width,
-                                        height, main_layout::kBottomGap);
+  const TwipsPoint corner = HomeCorner(work, scale.TwipsPerPixelX(), scale.TwipsPerPixelY(), width,
+                                       height, main_layout::kBottomGap);
   return {.left = static_cast<float>(scale.ToPixelsX(corner.left) * scale.TwipsPerPixelX()),
           .top = static_cast<float>(scale.ToPixelsY(corner.top) * scale.TwipsPerPixelY())};
 }

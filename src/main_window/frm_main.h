@@ -79,7 +79,7 @@ class FrmMain : public Form {
                   COLORREF colour);
   void ShowConfig();
   void OnTrayAction(TrayAction action);
-  WindowPlace HomeOnThisScreen(float width, float height) const;
+  TwipsPoint HomeOnThisScreen(float width, float height) const;
   std::wstring ShownTimeText() const;
   void OnScreenChange();
 

@@ -13,7 +13,7 @@ namespace kelbo::main_layout {
 
 inline constexpr const wchar_t* kCaption = L"              Kelbo Time";
 inline constexpr COLORREF kBackColour = 0x006666FF;  // R 255, G 102, B 102
-inline constexpr TwipsSize kDesignedClient{2790, 2310};
+inline constexpr TwipsSize kDesignedClient{.width = 2790, .height = 2310};
 inline constexpr float kWindowSide = 2670;  // the start-up makes the window square
 inline constexpr float kBottomGap = 500;    // above the screen's bottom edge
 
@@ -22,10 +22,13 @@ inline constexpr int kHourTop = 360;
 inline constexpr int kMinuteTop = 720;
 inline constexpr int kSecondTop = 1080;
 constexpr TwipsRect LampBox(int rowTop, int column) {
-  return {360 * (column - 1), rowTop, 375, 255};
+  return {.left = static_cast<float>(360 * (column - 1)),
+          .top = static_cast<float>(rowTop),
+          .width = 375,
+          .height = 255};
 }
 
-inline constexpr FontStyle kCaptionFont{L"MS Sans Serif", 8.25, true};
+inline constexpr FontStyle kCaptionFont{.face = L"MS Sans Serif", .points = 8.25, .bold = true};
 
 struct CaptionLayout {
   const char* name;
@@ -33,16 +36,22 @@ struct CaptionLayout {
   const wchar_t* text;
 };
 inline constexpr std::array<CaptionLayout, 3> kCaptions{{
-    {"lblSec", {2160, 1125, 375, 255}, L"Sec"},
-    {"lblMin", {2160, 765, 375, 255}, L"Min"},
-    {"lblHR", {2160, 405, 255, 255}, L"Hr"},
+    {.name = "lblSec",
+     .box = {.left = 2160, .top = 1125, .width = 375, .height = 255},
+     .text = L"Sec"},
+    {.name = "lblMin",
+     .box = {.left = 2160, .top = 765, .width = 375, .height = 255},
+     .text = L"Min"},
+    {.name = "lblHR",
+     .box = {.left = 2160, .top = 405, .width = 255, .height = 255},
+     .text = L"Hr"},
 }};
 
-inline constexpr TwipsRect kImgMin{1080, 1680, 375, 255};
-inline constexpr TwipsRect kImgConfig{720, 1680, 315, 240};
-inline constexpr TwipsRect kImgExit{1560, 1680, 315, 255};
+inline constexpr TwipsRect kImgMin{.left = 1080, .top = 1680, .width = 375, .height = 255};
+inline constexpr TwipsRect kImgConfig{.left = 720, .top = 1680, .width = 315, .height = 240};
+inline constexpr TwipsRect kImgExit{.left = 1560, .top = 1680, .width = 315, .height = 255};
 // Below the visible disc: the opacity prompt's button and the cube picture.
-inline constexpr TwipsRect kCmdTran{360, 3360, 1215, 375};
-inline constexpr TwipsRect kImg1{1920, 3480, 1920, 1920};
+inline constexpr TwipsRect kCmdTran{.left = 360, .top = 3360, .width = 1215, .height = 375};
+inline constexpr TwipsRect kImg1{.left = 1920, .top = 3480, .width = 1920, .height = 1920};
 
 }  // namespace kelbo::main_layout

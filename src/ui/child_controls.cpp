@@ -11,9 +11,10 @@
 
 namespace kelbo {
 
-void PushButton::Create(Form& form, const ChildLayout& layout, bool defaultButton,
+void PushButton::Create(Form& form, const ChildLayout& layout, Role role,
                         std::function<void()> onClick) {
-  hwnd_ = form.CreateChild(L"BUTTON", layout, defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  hwnd_ =
+      form.CreateChild(L"BUTTON", layout, role == Role::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   form.OnCommand(hwnd_, [onClick = std::move(onClick)](WORD code) {
     if (code == BN_CLICKED) onClick();
   });

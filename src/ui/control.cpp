@@ -30,10 +30,12 @@ bool Lamp::SetFillColor(COLORREF colour) {
 
 RECT Lamp::CircleRect() const {
   const TwipsRect& b = box();
-  const int diameter = std::min(b.width, b.height);
-  return ToPixels(
-      {b.left + (b.width - diameter) / 2, b.top + (b.height - diameter) / 2, diameter, diameter},
-      form_ ? form_->GetScale() : Scale(Screen::Dpi()));
+  const float diameter = std::min(b.width, b.height);
+  return ToPixels({.left = b.left + (b.width - diameter) / 2,
+                   .top = b.top + (b.height - diameter) / 2,
+                   .width = diameter,
+                   .height = diameter},
+                  form_ ? form_->GetScale() : Scale(Screen::Dpi()));
 }
 
 void Lamp::Paint(HDC dc) const {

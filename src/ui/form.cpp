@@ -65,9 +65,9 @@ void Form::CreateForm(const FormOptions& options) {
   dialogKeys_ = options.dialogKeys;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
-  const PixelBounds place = PlaceAtScale(options);
+  const PixelRect place = PlaceAtScale(options);
   if (!::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
-                         place.left, place.top, place.width, place.height, nullptr, nullptr,
+                         place.left, place.top, place.Width(), place.Height(), nullptr, nullptr,
                          ::GetModuleHandleW(nullptr), this))
     ThrowSystemError("Cannot create the window");
   // Made at the DPI the system named at sign-in, which need not be the one
@@ -75,10 +75,10 @@ void Form::CreateForm(const FormOptions& options) {
   // size, before anything is drawn or any child made.
   if (const int dpi = Screen::WindowDpi(hwnd_); dpi > 0 && dpi != scale_.Dpi()) {
     scale_ = Scale(dpi);
-    const PixelBounds rescaled = PlaceAtScale(options);
+    const PixelRect rescaled = PlaceAtScale(options);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!options.bounds) flags |= SWP_NOMOVE;  // where the system put it
-    ::SetWindowPos(hwnd_, nullptr, rescaled.left, rescaled.top, rescaled.width, rescaled.height,
+    ::SetWindowPos(hwnd_, nullptr, rescaled.left, rescaled.top, rescaled.Width(), rescaled.Height(),
                    flags);
   }
   for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
@@ -247,19 +247,21 @@ void Form::PaintClient(HDC dc, const RECT& area) const {
   }
 }
 
-PixelBounds Form::PlaceAtScale(const FormOptions& options) const {
-  PixelBounds place{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+PixelRect Form::PlaceAtScale(const FormOptions& options) const {
   if (options.bounds) {
+    PixelRect place;
     PlaceInTwips(place, scale_, options.bounds->left, options.bounds->top);
     SizeInTwips(place, scale_, options.bounds->width, options.bounds->height);
     return place;
   }
+  // Where the system puts it, at the designed client size.
   RECT r{0, 0, scale_.ToPixelsX(options.clientSize.width),
          scale_.ToPixelsY(options.clientSize.height)};
   ::AdjustWindowRectEx(&r, options.style, FALSE, options.exStyle);
-  place.width = r.right - r.left;
-  place.height = r.bottom - r.top;
-  return place;
+  return {.left = CW_USEDEFAULT,
+          .top = CW_USEDEFAULT,
+          .right = CW_USEDEFAULT + (r.right - r.left),
+          .bottom = CW_USEDEFAULT + (r.bottom - r.top)};
 }
 
 void Form::RescaleTo(int dpi) {

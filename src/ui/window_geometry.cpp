@@ -2,7 +2,7 @@
 
 namespace kelbo {
 
-TwipsBounds BoundsInTwips(HWND window, const Scale& scale) {
+TwipsRect BoundsInTwips(HWND window, const Scale& scale) {
   return ToTwips(ReadPixelBounds(window), scale);
 }
 
@@ -16,30 +16,36 @@ void ResizeInTwips(HWND window, const Scale& scale, float width, float height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-PixelBounds ReadPixelBounds(HWND window) {
+PixelRect ReadPixelBounds(HWND window) {
   RECT r{};
   ::GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  return {.left = r.left, .top = r.top, .right = r.right, .bottom = r.bottom};
 }
 
-void ApplyPixelBounds(HWND window, const PixelBounds& b) {
-  ::SetWindowPos(window, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+void ApplyPixelBounds(HWND window, const PixelRect& b) {
+  ::SetWindowPos(window, nullptr, b.left, b.top, b.Width(), b.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TwipsBounds ToTwips(const PixelBounds& b, const Scale& scale) {
+TwipsRect ToTwips(const PixelRect& b, const Scale& scale) {
   const double x = scale.TwipsPerPixelX(), y = scale.TwipsPerPixelY();
-  return {static_cast<float>(b.left * x), static_cast<float>(b.top * y),
-          static_cast<float>(b.width * x), static_cast<float>(b.height * y)};
+  return {.left = static_cast<float>(b.left * x),
+          .top = static_cast<float>(b.top * y),
+          .width = static_cast<float>(b.Width() * x),
+          .height = static_cast<float>(b.Height() * y)};
 }
 
-void PlaceInTwips(PixelBounds& bounds, const Scale& scale, float left, float top) {
+void PlaceInTwips(PixelRect& bounds, const Scale& scale, float left, float top) {
+  const int width = bounds.Width(), height = bounds.Height();
   bounds.left = scale.ToPixelsX(left);
   bounds.top = scale.ToPixelsY(top);
+  bounds.right = bounds.left + width;
+  bounds.bottom = bounds.top + height;
 }
 
-void SizeInTwips(PixelBounds& bounds, const Scale& scale, float width, float height) {
-  bounds.width = scale.ToPixelsX(width);
-  bounds.height = scale.ToPixelsY(height);
+void SizeInTwips(PixelRect& bounds, const Scale& scale, float width, float height) {
+  bounds.right = bounds.left + scale.ToPixelsX(width);
+  bounds.bottom = bounds.top + scale.ToPixelsY(height);
 }
 
 }  // namespace kelbo

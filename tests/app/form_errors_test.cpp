@@ -18,7 +18,8 @@ namespace {
 class ThrowingForm : public Form {
  public:
   void Load(const wchar_t* className) {
-    CreateForm({className, L"", WS_POPUP, 0, 0, {100, 100}, false, 0});
+    CreateForm(
+        {.className = className, .style = WS_POPUP, .clientSize = {.width = 100, .height = 100}});
   }
 
  protected:

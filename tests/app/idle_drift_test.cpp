@@ -23,7 +23,7 @@ class IdleDrift : public ::testing::Test {
     return {r.left, r.top};
   }
   Direction direction() { return frm.Idle().MoveDirection(); }
-  WindowPlace home() { return frm.Idle().Home(); }
+  TwipsPoint home() { return frm.Idle().Home(); }
   Owned<FrmMain> frm;
 };
 

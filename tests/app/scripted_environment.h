@@ -21,7 +21,7 @@ class ScriptedEnvironment : public Environment {
   std::uint32_t lastInput = 100'000;
   std::uint32_t now = 100'000;
   // The work area; the real one when not set.
-  std::optional<PixelArea> workArea;
+  std::optional<PixelRect> workArea;
   std::vector<std::string> messages;
   // Answers to the prompt, in order; nothing is a Cancel.
   std::deque<std::optional<std::wstring>> answers;
@@ -49,7 +49,7 @@ class ScriptedEnvironment : public Environment {
     if (inputJustAfterTickRead) lastInput = now + 1;
     return now;
   }
-  PixelArea WorkArea() override { return workArea ? *workArea : SystemEnvironment().WorkArea(); }
+  PixelRect WorkArea() override { return workArea ? *workArea : SystemEnvironment().WorkArea(); }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   std::optional<std::wstring> Prompt(const std::wstring& prompt,
                                      const std::wstring& title) override {

@@ -213,7 +213,7 @@ TEST_F(Startup, AToolWindowWithoutATaskbarButton) {
 TEST(WorkArea, HomeIsClearOfTheTaskbarAtStartAndAfterAChange) {
   const struct {
     const char* taskbar;
-    PixelArea work;
+    PixelRect work;
     POINT corner;
   } cases[] = {
       {"bottom", {0, 0, 1024, 720}, {846, 509}},
@@ -231,7 +231,7 @@ TEST(WorkArea, HomeIsClearOfTheTaskbarAtStartAndAfterAChange) {
     EXPECT_EQ(r.top, c.corner.y) << c.taskbar;
   }
   // The taskbar moves while the clock runs: it goes to the new home.
-  Scripted().workArea = PixelArea{0, 0, 1024, 768};
+  Scripted().workArea = PixelRect{0, 0, 1024, 768};
   Owned<FrmMain> frm;
   frm.Load();
   for (const auto& c : cases) {

@@ -8,12 +8,13 @@ namespace {
 using D = Direction;
 
 // A 2670-twip window on a 15360 x 11520 twip screen, at home.
-constexpr DriftView kHome{8350, 12690, 2670, 2670, 15360, 11520};
+constexpr DriftView kHome{.window = {.left = 12690, .top = 8350, .width = 2670, .height = 2670},
+                          .screen = {.width = 15360, .height = 11520}};
 
 DriftView At(float top, float left) {
   DriftView v = kHome;
-  v.top = top;
-  v.left = left;
+  v.window.top = top;
+  v.window.left = left;
   return v;
 }
 
@@ -87,7 +88,7 @@ TEST(DriftRules, StepsTenTwipsPerAxis) {
       {D::Down, 10, 0}, {D::DownRight, 10, 10}, {D::Right, 0, 10}, {D::UpRight, -10, 10},
   };
   for (const auto& c : cases) {
-    const DriftStep step = StepFor(c.direction);
+    const TwipsPoint step = StepFor(c.direction);
     EXPECT_EQ(step.top, c.top) << static_cast<int>(c.direction);
     EXPECT_EQ(step.left, c.left) << static_cast<int>(c.direction);
   }

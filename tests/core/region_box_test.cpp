@@ -8,7 +8,7 @@ namespace {
 TEST(EllipseBox, InsetTwoPixelsFromTheWindowInWholePixels) {
   const struct {
     double width, height, perPixelX, perPixelY;
-    PixelBox box;
+    PixelRect box;
   } cases[] = {
       {2670, 2670, 15, 15, {2, 2, 176, 176}},
       {2670, 2670, 12, 12, {2, 2, 220, 220}},  // 222.5 rounds to 222

@@ -12,8 +12,9 @@ class Form;
 
 class PushButton : public ChildControl {
  public:
-  void Create(Form& form, const ChildLayout& layout, bool defaultButton,
-              std::function<void()> onClick);
+  // A default button is the one Enter presses, and looks it.
+  enum class Role { Plain, Default };
+  void Create(Form& form, const ChildLayout& layout, Role role, std::function<void()> onClick);
   void Click() const;  // as a press from the keyboard or the mouse would
 };
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/geometry.h"
 #include "ui/handles.h"
 #include "ui/scale.h"
 
@@ -15,13 +16,6 @@ namespace kelbo {
 
 class Form;
 class ImageDecoder;
-
-struct TwipsRect {
-  int left, top, width, height;
-};
-struct TwipsSize {
-  int width, height;
-};
 
 struct FontStyle {
   const wchar_t* face;

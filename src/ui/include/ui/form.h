@@ -27,24 +27,24 @@
 namespace kelbo {
 
 struct FormOptions {
-  const wchar_t* className;
-  std::wstring caption;
-  DWORD style;
-  DWORD exStyle;
-  COLORREF backColor;
-  TwipsSize clientSize;  // as designed; start-up code may resize
-  bool dialogKeys;       // Tab, arrows, Enter and Esc move between child controls
-  int iconResource;      // the title bar's and task switcher's icon; 0 for none
-                         // (loaded as the class is registered: under Wine,
-                         // handing icons to the window manager costs about
-                         // as much as making the window)
+  const wchar_t* className = nullptr;
+  std::wstring caption{};
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  COLORREF backColor = 0;
+  TwipsSize clientSize{};   // as designed; start-up code may resize
+  bool dialogKeys = false;  // Tab, arrows, Enter and Esc move between child controls
+  int iconResource = 0;     // the title bar's and task switcher's icon; 0 for none
+                            // (loaded as the class is registered: under Wine,
+                            // handing icons to the window manager costs about
+                            // as much as making the window)
   // Child controls in the common controls' current look. Off, they are the
   // window system's classic ones, which cost nothing to load.
   bool commonControls = false;
   // Where the window is made, its outer bounds. By default the system places
   // it, at the designed client size. A form whose load places and sizes it
   // anyway is better made there: the load then has nothing to move.
-  std::optional<TwipsBounds> bounds = std::nullopt;
+  std::optional<TwipsRect> bounds = std::nullopt;
 };
 
 // A form: derive from it, and hold the derived form as an Owned<> one
@@ -66,7 +66,7 @@ class Form {
 
   // Outer position and size in twips, read back from the window system,
   // which keeps them in whole pixels (or, while held, from the held ones).
-  using Bounds = TwipsBounds;
+  using Bounds = TwipsRect;
   Bounds OuterBounds() const {  // all four from one read
     return held_ ? ToTwips(*held_, scale_) : BoundsInTwips(hwnd_, scale_);
   }
@@ -96,7 +96,7 @@ class Form {
       form_.held_ = start_;
     }
     ~HeldBounds() {
-      const PixelBounds bounds = *form_.held_;
+      const PixelRect bounds = *form_.held_;
       form_.held_.reset();
       if (form_.hwnd_ && bounds != start_) ApplyPixelBounds(form_.hwnd_, bounds);
     }
@@ -105,7 +105,7 @@ class Form {
 
    private:
     Form& form_;
-    const PixelBounds start_;
+    const PixelRect start_;
   };
 
   bool Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
@@ -213,7 +213,7 @@ class Form {
   // it. The form's own size is the derived form's, or the system's advice.
   void RescaleTo(int dpi);
   // Where and how large the window is made, at the form's scale.
-  PixelBounds PlaceAtScale(const FormOptions& options) const;
+  PixelRect PlaceAtScale(const FormOptions& options) const;
   void Detach();
 
   void Resize(float widthTwips, float heightTwips) {
@@ -225,7 +225,7 @@ class Form {
 
   HWND hwnd_ = nullptr;
   Scale scale_;
-  std::optional<PixelBounds> held_;  // while a HeldBounds lasts
+  std::optional<PixelRect> held_;  // while a HeldBounds lasts
   bool dialogKeys_ = false;
   bool commonControls_ = false;
   COLORREF backColor_ = 0;

@@ -5,16 +5,13 @@
 
 #include <windows.h>
 
+#include "ui/geometry.h"
 #include "ui/scale.h"
 
 namespace kelbo {
 
-struct TwipsBounds {
-  float left, top, width, height;
-};
-
 // All four from one read of the window's rectangle.
-TwipsBounds BoundsInTwips(HWND window, const Scale& scale);
+TwipsRect BoundsInTwips(HWND window, const Scale& scale);
 // Left and top in one move, so that the window never stands half-way.
 void MoveInTwips(HWND window, const Scale& scale, float left, float top);
 // Width and height, the top-left corner kept.
@@ -22,16 +19,12 @@ void ResizeInTwips(HWND window, const Scale& scale, float width, float height);
 
 // The same in whole pixels, for bounds kept away from the window for a
 // while and then given to it in one move.
-struct PixelBounds {
-  int left, top, width, height;
-  bool operator==(const PixelBounds&) const = default;
-};
-PixelBounds ReadPixelBounds(HWND window);
-void ApplyPixelBounds(HWND window, const PixelBounds& bounds);
-TwipsBounds ToTwips(const PixelBounds& bounds, const Scale& scale);
-// What the window system would hold for a left and top, or a width and
-// height, given in twips.
-void PlaceInTwips(PixelBounds& bounds, const Scale& scale, float left, float top);
-void SizeInTwips(PixelBounds& bounds, const Scale& scale, float width, float height);
+PixelRect ReadPixelBounds(HWND window);
+void ApplyPixelBounds(HWND window, const PixelRect& bounds);
+TwipsRect ToTwips(const PixelRect& bounds, const Scale& scale);
+// What the window system would hold for a left and top (the size kept), or
+// a width and height (the top-left corner kept), given in twips.
+void PlaceInTwips(PixelRect& bounds, const Scale& scale, float left, float top);
+void SizeInTwips(PixelRect& bounds, const Scale& scale, float width, float height);
 
 }  // namespace kelbo
