@@ -44,7 +44,7 @@ def main(exe, probe_exe):
                                   stdout=subprocess.PIPE, text=True)
         while "holding" not in holder.stdout.readline():
             pass
-        app.click_control("imgExit")
+        app.click_button("Exit Program")
         wait_until(lambda: not app.visible_windows("Kelbo Time"), "the disc stayed")
         out, _ = holder.communicate("\n", timeout=60)
         answer = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)["after"]

@@ -1,6 +1,6 @@
 // Reads the disc as a screen reader does, from another process: prints the
-// accessible object's role, name and value and each child's name, one per
-// line. "press NAME" also presses the child of that name; "hold" keeps the
+// accessible object's role, name and value and each child's name and box on
+// the screen, one per line. "press NAME" also presses the child of that name; "hold" keeps the
 // object until a line comes on standard input, then asks for its name once
 // more and prints the answer's HRESULT.
 #include <windows.h>
@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
   for (long id = 1; id <= children; ++id) {
     const std::string name = Name(object, id);
     std::printf("child=%s\n", name.c_str());
+    long left = 0, top = 0, width = 0, height = 0;
+    if (object->accLocation(&left, &top, &width, &height, Child(id)) == S_OK)
+      std::printf("at=%ld,%ld,%ld,%ld\n", left, top, width, height);
     if (argc == 3 && std::strcmp(argv[1], "press") == 0 && name == argv[2])
       std::printf("pressed=%08lx\n", object->accDoDefaultAction(Child(id)));
   }

@@ -58,7 +58,7 @@ def main(exe):
             assert "comctl32" not in maps.read().lower(), "common controls loaded at start-up"
 
         # The exit picture ends the program.
-        app.click_control("imgExit")
+        app.click_button("Exit Program")
         assert app.exited(), "the exit picture did not end the program"
     print("1 passed, 0 failed")
 

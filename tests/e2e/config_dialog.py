@@ -12,7 +12,7 @@ def main(exe):
         app.wake()
         assert opacity(app.window) == 225, opacity(app.window)
 
-        app.click_control("imgConfig")  # the gear
+        app.click_button("Configure Options")  # the gear
         dialog = app.wait_for_window("Configure Options", timeout=10)
         d_left, d_top, d_width, d_height = app.geometry(dialog)
         centre = (d_left + d_width / 2, d_top + d_height / 2)
@@ -33,7 +33,7 @@ def main(exe):
         print("dialog centred, opacity followed the slider to 227, saved and closed")
 
         # Previewed, then closed with Esc: the stored 227 comes back.
-        app.click_control("imgConfig")
+        app.click_button("Configure Options")
         app.wait_for_window("Configure Options", timeout=10)
         keys("Tab", "Left", "Left")
         wait_until(lambda: opacity(app.window) == 225, "opacity did not follow to 225")

@@ -18,16 +18,14 @@ UNLIT = (128, 64, 64)    # 0x00404080
 SALMON = (255, 102, 102)
 
 
-# The main window's layout, in twips from its top-left corner:
-# (left, top, width, height).
-LAYOUT = {
-    "window": (0, 0, 2670, 2670),
-    "imgConfig": (720, 1680, 315, 240),
-    "imgMin": (1080, 1680, 375, 255),
-    "imgExit": (1560, 1680, 315, 255),
-}
-BOTTOM_GAP = 500  # twips between the disc and the screen's bottom edge
+# What a user must see, as the tests expect it: the disc's side and its
+# gap above the bottom of the work area, and the rows of lamps, in twips.
+# Where the buttons are, the program tells (buttons_on_screen).
+DISC_SIDE = 2670
+BOTTOM_GAP = 500
 LAMP_ROW_TOPS = {"hour": 360, "minute": 720, "second": 1080}
+# Reads the disc as a screen reader does; ctest names it for every test.
+ACCESSIBILITY_PROBE = os.environ.get("KELBO_ACCESSIBILITY_PROBE")
 
 
 def px(twips):
@@ -35,10 +33,20 @@ def px(twips):
     return round(twips / TWIPS_PER_PIXEL)
 
 
-def centre_of(name):
-    """The centre of a control of the layout, in pixels from the window's corner."""
-    left, top, width, height = LAYOUT[name]
-    return px(left + width / 2), px(top + height / 2)
+def buttons_on_screen():
+    """The disc's picture buttons as the program tells a screen reader:
+    {name: (left, top, width, height)} on the screen, in pixels."""
+    assert ACCESSIBILITY_PROBE, "KELBO_ACCESSIBILITY_PROBE names no probe"
+    out = subprocess.run([WINE, ACCESSIBILITY_PROBE], capture_output=True, text=True,
+                         timeout=60, check=True).stdout
+    boxes, name = {}, None
+    for line in out.splitlines():
+        key, _, value = line.partition("=")
+        if key == "child":
+            name = value
+        elif key == "at" and name:
+            boxes[name] = tuple(int(v) for v in value.split(","))
+    return boxes
 
 
 def screen_size():
@@ -62,7 +70,7 @@ def home_geometry():
     """Where the disc stands at rest: the work area's bottom-right corner,
     500 twips up."""
     right, bottom = work_area_corner()
-    side = px(LAYOUT["window"][2])
+    side = px(DISC_SIDE)
     top = px(bottom * TWIPS_PER_PIXEL - side * TWIPS_PER_PIXEL - BOTTOM_GAP)
     return (right - side, top, side, side)
 
@@ -111,6 +119,7 @@ class App:
     def __init__(self, exe):
         self.exe = exe
         self.process = None
+        self.buttons = None  # name: centre, from the disc's corner
 
     def __enter__(self):
         # Not where the last test left it, perhaps over a picture of the disc
@@ -160,10 +169,20 @@ class App:
         wait_until(lambda: self.geometry() == home, "the disc did not come home", timeout=5)
         return moved
 
-    def click_control(self, name, button=1):
-        """A real click on a control of the main window's layout."""
+    def button_centre(self, name):
+        """The centre of a picture button of the disc, by the name a screen
+        reader reads, in pixels from the disc's corner; asked of the program
+        once."""
+        if self.buttons is None:
+            left, top, _, _ = self.geometry()
+            self.buttons = {n: (x - left + w // 2, y - top + h // 2)
+                            for n, (x, y, w, h) in buttons_on_screen().items()}
+        return self.buttons[name]
+
+    def click_button(self, name, button=1):
+        """A real click on a picture button of the disc, by its name."""
+        x, y = self.button_centre(name)
         left, top, _, _ = self.geometry()
-        x, y = centre_of(name)
         click(left + x, top + y, button)
 
     def exited(self, timeout=10):

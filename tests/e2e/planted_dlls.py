@@ -18,7 +18,7 @@ import sys
 import tempfile
 
 from accessibility import probe
-from desktop import SALMON, App, centre_of, screenshot, pixel, wait_until
+from desktop import SALMON, App, screenshot, pixel, wait_until
 from tray import Tray
 
 PLANTED = ["ole32", "oleaut32", "oleacc", "shell32", "comctl32", "windowscodecs"]
@@ -34,7 +34,7 @@ def loaded_from(pid, folder):
 
 def picture_drawn(app, name):
     left, top, _, _ = app.geometry()
-    x, y = centre_of(name)
+    x, y = app.button_centre(name)
     shot = screenshot()
     around = [pixel(shot, left + x + dx, top + y + dy) for dx in (-4, 0, 4) for dy in (-4, 0, 4)]
     return any(colour != SALMON for colour in around)
@@ -49,7 +49,7 @@ def main(exe, planted_dll, probe_exe):
             shutil.copy(planted_dll, os.path.join(folder, name + ".dll"))
         with App(unpacked) as app:
             app.wake()
-            for name in ("imgConfig", "imgMin", "imgExit"):
+            for name in ("Configure Options", "Minimize To System Tray", "Exit Program"):
                 wait_until(lambda: picture_drawn(app, name), f"{name}: no picture")
             print("pictures drawn")
             found = dict(probe(probe_exe))
@@ -60,7 +60,7 @@ def main(exe, planted_dll, probe_exe):
             tray.click_icon()
             wait_until(tray.shown, "not back out of the tray")
             print("into the tray and out")
-            app.click_control("imgConfig")
+            app.click_button("Configure Options")
             app.wait_for_window("Configure Options", timeout=10)
             print("the options open")
             planted = loaded_from(app.process.pid, folder)

@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from desktop import WINE, move_pointer, px, restart_wine_server, wait_until
+from desktop import BOTTOM_GAP, DISC_SIDE, WINE, move_pointer, px, restart_wine_server, wait_until
 
 LAST_INPUT = [0.0]
 
@@ -38,8 +38,8 @@ def wake():
 
 
 def home_for(width, height):
-    side = px(2670)
-    return (width - side, height - side - px(500), width, height - px(500))
+    side = px(DISC_SIDE)
+    return (width - side, height - side - px(BOTTOM_GAP), width, height - px(BOTTOM_GAP))
 
 
 def main(exe, probe):

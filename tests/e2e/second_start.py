@@ -67,9 +67,9 @@ def main(exe):
         one_visible_disc(app, "at level 0")
         print("at level 0: back at 225")
 
-        app.click_control("imgConfig")
+        app.click_button("Configure Options")
         app.wait_for_window("Configure Options", timeout=10)
-        app.click_control("imgExit")
+        app.click_button("Exit Program")
         wait_until(lambda: not app.visible_windows("Kelbo Time"), "the disc stayed")
         assert app.process.poll() is None, "the open dialog should keep the program alive"
         took = start_again(exe)

@@ -38,7 +38,7 @@ def one_round(app, tray):
     wait_until(tray.shown, "a left press did not show the disc")
     wait_until(lambda: not tray_windows(), "the icon stayed")
 
-    app.click_control("imgConfig")
+    app.click_button("Configure Options")
     dialog = app.wait_for_window("Configure Options", timeout=10)
     run("xdotool", "windowfocus", dialog)
     keys("Escape")

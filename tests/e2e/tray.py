@@ -35,7 +35,7 @@ class Tray:
         return left + 3 + 10, top + height - 3 - 10
 
     def minimize(self):
-        self.app.click_control("imgMin")
+        self.app.click_button("Minimize To System Tray")
         wait_until(lambda: not self.shown() and self.tray_visible(), "not put away in the tray")
 
     def click_icon(self, button=1):

@@ -55,7 +55,7 @@ def main(exe):
             assert "_NET_WM_STATE_SKIP_TASKBAR" in net_wm_state(app.window)
             print("out of the tray again, still without a taskbar button")
 
-            app.click_control("imgConfig")
+            app.click_button("Configure Options")
             app.wait_for_window("Configure Options", timeout=10)
             print("a click on the gear opens the options")
     finally:
