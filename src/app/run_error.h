@@ -8,12 +8,12 @@ namespace kelbo {
 
 inline constexpr const char* kErrorSource = "KelboTime";
 
+// what() is the description.
 class RunError : public std::runtime_error {
  public:
   RunError(int number, const std::string& description, std::string source = kErrorSource)
       : std::runtime_error(description), number_(number), source_(std::move(source)) {}
   int number() const { return number_; }
-  std::string description() const { return what(); }
   const std::string& source() const { return source_; }
 
  private:

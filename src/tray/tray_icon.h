@@ -73,7 +73,7 @@ class TrayIcon {
   // from, not the result of the last call to the shell.
   bool InTray() const { return inTray_; }
   // True while a notification is being acted on; nested ones are dropped.
-  bool Busy() const { return busy_; }
+  bool BusyForTesting() const { return busy_; }
 
   // The icon's popup menu, opened at the pointer; what the user chose.
   enum class MenuChoice { None, Show, Configure, Exit };
@@ -86,7 +86,7 @@ class TrayIcon {
                                             {L"Configure", MenuChoice::Configure},
                                             {L"Exit", MenuChoice::Exit}};
   MenuChoice OpenMenu() const;
-  HMENU MenuHandle() const { return menu_.Handle(); }
+  HMENU MenuForTesting() const { return menu_.Handle(); }
 
   // The owner window's messages that concern the icon. The icon's
   // callbacks are decoded and handed to `act`, one at a time.

@@ -99,7 +99,7 @@ void Picture::OnDpiChanged() {
   if (jpegResource_ && bitmap_) DecodeJpeg(ImageDecoder());
 }
 
-SIZE Picture::PictureSize() const {
+SIZE Picture::PictureSizeForTesting() const {
   if (HICON icon = Icon()) {
     ICONINFO info{};
     if (!::GetIconInfo(icon, &info)) return {0, 0};

@@ -29,7 +29,7 @@ void Form::ReportError(const std::exception& error) noexcept {
   }
 }
 
-int Form::OpenForms() {
+int Form::OpenFormsForTesting() {
   return static_cast<int>(LiveForms().size());
 }
 void Form::SetQuitWhenLastFormCloses(bool quit) {

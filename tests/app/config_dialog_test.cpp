@@ -142,7 +142,7 @@ TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
   FrmConfig& dialog = Open();
   frm.imgExit_Click();
   ASSERT_FALSE(frm.IsLoaded());
-  EXPECT_EQ(Form::OpenForms(), 1);  // the dialog keeps the program running
+  EXPECT_EQ(Form::OpenFormsForTesting(), 1);  // the dialog keeps the program running
   Drag(dialog, 30);
   EXPECT_EQ(dialog.lblVal().Text(), L"30");
   EXPECT_TRUE(Scripted().messages.empty());
@@ -150,7 +150,7 @@ TEST_F(ConfigDialog, WorksOnWithoutTouchingAMainWindowThatIsGone) {
   dialog.cmdSave().Click();
   EXPECT_EQ(settings::TransparencyLevel, 30);
   EXPECT_FALSE(settings::AlwaysOnTop);
-  EXPECT_EQ(Form::OpenForms(), 0);
+  EXPECT_EQ(Form::OpenFormsForTesting(), 0);
 }
 
 // At a new scale the dialog lays its windowed controls out again from their

@@ -82,8 +82,8 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
       LOGFONTW font{};
       ::GetObjectW(frm.Font(main_layout::kCaptionFont), sizeof font, &font);
       EXPECT_EQ(-font.lfHeight, c.fontHeight) << c.dpi;
-      EXPECT_EQ(picture.PictureSize().cx, c.picture.cx) << c.dpi;
-      EXPECT_EQ(picture.PictureSize().cy, c.picture.cy) << c.dpi;
+      EXPECT_EQ(picture.PictureSizeForTesting().cx, c.picture.cx) << c.dpi;
+      EXPECT_EQ(picture.PictureSizeForTesting().cy, c.picture.cy) << c.dpi;
       // Put away first at 120 DPI: the picture is loaded then, at that
       // scale; later changes load it again while it is in the tray.
       if (!frm.Tray().InTray()) {

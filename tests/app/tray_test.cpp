@@ -114,7 +114,7 @@ TEST_F(Tray, OnlyALeftPressShowsTheDisc) {
   EXPECT_TRUE(frm.Visible());
   EXPECT_FALSE(IconExists());
   EXPECT_FALSE(frm.Tray().InTray());
-  EXPECT_FALSE(frm.Tray().Busy());
+  EXPECT_FALSE(frm.Tray().BusyForTesting());
 }
 
 TEST_F(Tray, RightPressOpensTheMenuWhichIgnoresFurtherPresses) {
@@ -122,21 +122,21 @@ TEST_F(Tray, RightPressOpensTheMenuWhichIgnoresFurtherPresses) {
   bool menuWasOpen = false;
   WhileTheMenuIsOpen([&] {
     menuWasOpen = OpenMenuWindow() != nullptr;
-    EXPECT_TRUE(frm.Tray().Busy());
+    EXPECT_TRUE(frm.Tray().BusyForTesting());
     Notify(WM_LBUTTONDOWN);  // dropped while the menu is open
     EXPECT_FALSE(frm.Visible());
     ::EndMenu();  // dismissed without a choice
   });
   Notify(WM_RBUTTONDOWN);
   EXPECT_TRUE(menuWasOpen);
-  EXPECT_FALSE(frm.Tray().Busy());
+  EXPECT_FALSE(frm.Tray().BusyForTesting());
   EXPECT_FALSE(frm.Visible());  // nothing changed
   EXPECT_TRUE(IconExists());
-  ASSERT_EQ(::GetMenuItemCount(frm.Tray().MenuHandle()), 3);
+  ASSERT_EQ(::GetMenuItemCount(frm.Tray().MenuForTesting()), 3);
   const wchar_t* captions[] = {L"Show Kelbo Time", L"Configure", L"Exit"};
   for (UINT i = 0; i < 3; ++i) {
     wchar_t text[32];
-    ::GetMenuStringW(frm.Tray().MenuHandle(), i, text, 32, MF_BYPOSITION);
+    ::GetMenuStringW(frm.Tray().MenuForTesting(), i, text, 32, MF_BYPOSITION);
     EXPECT_STREQ(text, captions[i]);
   }
 }
@@ -170,7 +170,7 @@ TEST_F(Tray, ExitFromInsideTheMenuRemovesTheIconAndEnds) {
   Notify(WM_RBUTTONDOWN);
   EXPECT_FALSE(frm.IsLoaded());
   EXPECT_FALSE(IconExists());
-  EXPECT_FALSE(frm.Tray().Busy());
+  EXPECT_FALSE(frm.Tray().BusyForTesting());
 }
 
 TEST_F(Tray, ExitPictureEndsWithoutAnIcon) {

@@ -16,7 +16,7 @@ TEST(AlphaFromLevel, TakesZeroToTwoFiftyFiveAndOverflowsOtherwise) {
       ADD_FAILURE() << level << " did not overflow";
     } catch (const RunError& e) {
       EXPECT_EQ(e.number(), 6);
-      EXPECT_EQ(e.description(), "Overflow");
+      EXPECT_EQ(std::string(e.what()), "Overflow");
     }
   }
 }

@@ -18,12 +18,6 @@ TEST(Twips, ConvertToNearestPixelHalvesToEven) {
   for (const auto& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.perPixel), c.pixels) << c.twips;
 }
 
-TEST(Twips, TwipsPerPixelFollowsTheDpi) {
-  EXPECT_EQ(TwipsPerPixel(96), 15.0);
-  EXPECT_EQ(TwipsPerPixel(120), 12.0);
-  EXPECT_EQ(TwipsPerPixel(192), 7.5);
-}
-
 TEST(Twips, FontPoints) {
   EXPECT_EQ(PointsToPixels(8.25, 96), 11);
   EXPECT_EQ(PointsToPixels(9.75, 96), 13);

@@ -107,7 +107,7 @@ class Picture : public Control {
   void LoadIconResource(int resourceId);
   // Made again at the box's new pixel size.
   void OnDpiChanged() override;
-  SIZE PictureSize() const;  // of what it shows; 0 x 0 when bare
+  SIZE PictureSizeForTesting() const;  // of what it shows; 0 x 0 when bare
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void Paint(HDC dc) const override;
   bool Clickable() const override { return static_cast<bool>(onClick_); }

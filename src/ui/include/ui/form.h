@@ -135,7 +135,7 @@ class Form {
     if (hwnd_) ::InvalidateRect(hwnd_, &pixels, FALSE);
   }
 
-  static int OpenForms();
+  static int OpenFormsForTesting();
   static void SetQuitWhenLastFormCloses(bool quit);
   // Called with an exception that escaped a form's message handling; the
   // window procedure never lets one through to the system.
