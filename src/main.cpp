@@ -29,12 +29,17 @@ void __verbose_terminate_handler() {
 namespace {
 
 // The program's message loop. A second start's request comes as a thread
-// message and goes to `onAsked`.
-int RunMessageLoop(const std::function<void()>& onAsked) {
+// message and goes to `onAsked`; an installer's request to end goes to
+// `onEndAsked`.
+int RunMessageLoop(const std::function<void()>& onAsked, const std::function<void()>& onEndAsked) {
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (kelbo::SingleInstance::IsThreadRequest(message)) {
       onAsked();
+      continue;
+    }
+    if (kelbo::SingleInstance::IsThreadEndRequest(message)) {
+      onEndAsked();
       continue;
     }
     if (kelbo::Form::PreTranslateMessage(message)) continue;
@@ -70,6 +75,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       disc->Load();
       disc->Show();
       disc->OnShowRequest(kelbo::SingleInstance::ShowRequestMessage(), showRequested);
+      disc->OnEndRequest(kelbo::SingleInstance::EndRequestMessage());
       // Made before the old one goes, with the dialog that kept it alive.
       frmMain = std::move(disc);
     };
@@ -90,7 +96,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The program ends when no window of it is left open.
     kelbo::Form::SetQuitWhenLastFormCloses(true);
     instance.SayReady();
-    return RunMessageLoop(showRequested);
+    return RunMessageLoop(showRequested, [&] {
+      if (frmMain->IsLoaded()) frmMain->EndOnRequest();  // a closed disc has ended already
+    });
   } catch (const std::exception& error) {
     kelbo::ReportUnexpectedError(error);  // the disc could not be made
     return 1;

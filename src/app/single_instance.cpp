@@ -48,6 +48,11 @@ UINT SingleInstance::ShowRequestMessage() {
   return message;
 }
 
+UINT SingleInstance::EndRequestMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"KelboTime.EndTheClock");
+  return message;
+}
+
 bool SingleInstance::AskToShow(const wchar_t* discClass, DWORD readyMs) const {
   // The thread's answer comes at once from a clock at rest; a clock in a
   // modal loop gets the message to its disc and answers from there.

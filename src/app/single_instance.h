@@ -9,6 +9,10 @@
 // to the disc, which every loop delivers. Either way the clock answers
 // through an event once the disc is shown. A clock still starting (at
 // sign-in, on a busy machine) is waited for: it says when its loop runs.
+//
+// An installer that must replace or remove the exe finds the running clock
+// the same way and asks it to end, as the tray menu's "Exit" does: by the
+// end request, to the thread and then to the disc.
 #pragma once
 
 #include <windows.h>
@@ -43,6 +47,12 @@ class SingleInstance {
   void SayReady() const;
   static bool IsThreadRequest(const MSG& message) {
     return message.hwnd == nullptr && message.message == ShowRequestMessage();
+  }
+  // The message an installer sends, to the thread and to the disc, for the
+  // clock to end. Its name is the installer's too.
+  static UINT EndRequestMessage();
+  static bool IsThreadEndRequest(const MSG& message) {
+    return message.hwnd == nullptr && message.message == EndRequestMessage();
   }
   void AnswerShown() const;
 

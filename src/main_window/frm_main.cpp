@@ -12,6 +12,7 @@
 #include "resource_ids.h"
 #include "ui/decimal_text.h"
 #include "ui/images.h"
+#include "ui/modal_loops.h"
 #include "ui/screen.h"
 
 namespace kelbo {
@@ -279,9 +280,21 @@ void FrmMain::OnPaintBegins() {
   if (!picturesTimer_.Enabled() && !jpegPictures_.empty()) picturesTimer_.SetEnabled(true);
 }
 
+void FrmMain::EndOnRequest() {
+  if (tray_.InTray())
+    mnuExit_Click();
+  else
+    imgExit_Click();
+}
+
 bool FrmMain::OnRegisteredMessage(UINT message, WPARAM, LPARAM) {
   if (message == showRequest_ && showRequest_ != 0) {
     onShowRequest_();  // may put a new disc in this one's place
+    return true;
+  }
+  if (message == endRequest_ && endRequest_ != 0) {
+    CancelModalLoops();
+    ::PostThreadMessageW(::GetCurrentThreadId(), endRequest_, 0, 0);
     return true;
   }
   return tray_.OnRegisteredMessage(message);

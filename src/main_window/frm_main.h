@@ -45,6 +45,13 @@ class FrmMain : public Form {
     showRequest_ = message;
     onShowRequest_ = std::move(handler);
   }
+  // An installer asks the clock to end, as the tray menu's "Exit" does: an
+  // open options dialog stays, and keeps the program until it is closed.
+  void EndOnRequest();
+  // `message`, posted to the disc, may come inside a menu's or a dialog's
+  // loop: those are cancelled, and the request goes on to the thread's own
+  // loop, where the disc can go.
+  void OnEndRequest(UINT message) { endRequest_ = message; }
 
   Timer tmr1;  // the clock tick, every second
 
@@ -95,6 +102,7 @@ class FrmMain : public Form {
   std::unique_ptr<Owned<FrmConfig>> frmConfig_;
   UINT showRequest_ = 0;
   std::function<void()> onShowRequest_;
+  UINT endRequest_ = 0;
 
  protected:
   ~FrmMain() override = default;  // held as an Owned<FrmMain>
