@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Packs built KelboTime.exe files into the release zips, reproducibly: the
-same exes and texts give the same bytes (fixed time stamps, order and modes).
-Each exe's zip is named after the processor its PE header names.
+"""Packs built KelboTime.exe files into the release zips and the setup,
+reproducibly: the same exes and texts give the same bytes (fixed time
+stamps, order and modes). Each exe's zip is named after the processor its
+PE header names.
 
-Usage: package.py VERSION OUT_DIR EXE [EXE...]
-Writes OUT_DIR/KelboTime-VERSION-win32.zip and/or -win64.zip, and
-OUT_DIR/SHA256SUMS for all of them."""
+Usage: package.py [--amd64-setup] VERSION OUT_DIR EXE [EXE...]
+Writes OUT_DIR/KelboTime-VERSION-win32.zip and/or -win64.zip; given both
+processors' exes, OUT_DIR/KelboTime-VERSION-setup.exe, which holds both; and
+OUT_DIR/SHA256SUMS for all of them. The setup is a 32-bit program, which
+every Windows runs; --amd64-setup makes a 64-bit one of the same script,
+for test machines that run no 32-bit Windows programs."""
 
 import hashlib
 import os
@@ -62,21 +66,54 @@ def write_zip(path, files):
             archive.writestr(info, data, compresslevel=9)
 
 
-def main(version, out_dir, *exes):
-    if not exes:
+def write_setup(path, version, exes, texts, amd64):
+    """The setup, made by makensis from installer/KelboTime.nsi, holding the
+    stripped exes ({build: bytes}) and the texts."""
+    with tempfile.TemporaryDirectory() as folder:
+        for build, data in exes.items():
+            with open(os.path.join(folder, f"{build}.exe"), "wb") as out:
+                out.write(data)
+        for member, data in texts:
+            with open(os.path.join(folder, member), "wb") as out:
+                out.write(data)
+        defines = [f"-DVERSION={version}", f"-DOUTFILE={os.path.abspath(path)}",
+                   f"-DEXE32={os.path.join(folder, 'win32.exe')}",
+                   f"-DEXE64={os.path.join(folder, 'win64.exe')}", f"-DTEXTS={folder}"]
+        if amd64:
+            defines.append("-DAMD64")
+        script = os.path.join(ROOT, "installer", "KelboTime.nsi")
+        made = subprocess.run(["makensis", "-V2", "-WX", *defines, script], capture_output=True,
+                              text=True)
+        if made.returncode != 0:
+            raise SystemExit(f"makensis failed:\n{made.stdout}{made.stderr}")
+
+
+def main(*args):
+    amd64 = "--amd64-setup" in args
+    args = [a for a in args if a != "--amd64-setup"]
+    if len(args) < 3:
         raise SystemExit(__doc__)
+    version, out_dir, *exes = args
     os.makedirs(out_dir, exist_ok=True)
     texts = [
         ("CHANGES.txt", windows_text(os.path.join(ROOT, "CHANGELOG.md"), version)),
         ("LICENSE.txt", windows_text(os.path.join(ROOT, "LICENSE"), version)),
         ("README.txt", windows_text(os.path.join(ROOT, "release", "README.txt"), version)),
     ]
-    sums = []
+    names, builds = [], {}
     for exe in exes:
         build, tools = machine(exe)
+        builds[build] = stripped(exe, tools)
         name = f"KelboTime-{version}-{build}.zip"
+        write_zip(os.path.join(out_dir, name), texts + [("KelboTime.exe", builds[build])])
+        names.append(name)
+    if len(builds) == len(MACHINES):
+        name = f"KelboTime-{version}-setup.exe"
+        write_setup(os.path.join(out_dir, name), version, builds, texts, amd64)
+        names.append(name)
+    sums = []
+    for name in names:
         path = os.path.join(out_dir, name)
-        write_zip(path, texts + [("KelboTime.exe", stripped(exe, tools))])
         sums.append((name, hashlib.sha256(open(path, "rb").read()).hexdigest()))
         print(path)
     with open(os.path.join(out_dir, "SHA256SUMS"), "w") as out:
