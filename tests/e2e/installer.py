@@ -16,7 +16,8 @@ import sys
 import tempfile
 import time
 
-from desktop import ROOT, WINE, keys, restart_wine_server, run, save_screenshot, search, wait_until
+from desktop import (ROOT, WINE, buttons_on_screen, click, keys, move_pointer, own_wine_processes,
+                     restart_wine_server, run, save_screenshot, search, wait_until)
 
 sys.path.insert(0, os.path.join(ROOT, "scripts"))
 import package  # noqa: E402
@@ -50,12 +51,12 @@ class Prefix:
         assert not check or done.returncode == 0, (args, done.returncode, done.stderr)
         return done
 
-    def setup(self, *args):
+    def setup(self, *args, expect=0):
         """A setup or uninstaller, to its end. Not read from a pipe: a clock
         it starts would hold the pipe open."""
         code = subprocess.run([WINE, *args], env=self.env, stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL, timeout=120).returncode
-        assert code == 0, (args, code)
+        assert code == expect, (args, code, expect)
 
     def start(self, *args):
         return subprocess.Popen([WINE, *args], env=self.env, stdout=subprocess.DEVNULL,
@@ -166,6 +167,8 @@ def check_installed(prefix, version, exe_data, want):
 def silent_lifecycle(prefix, setups, version, new, old):
     """Old version installed silently, started from the Start menu, upgraded
     while it runs, uninstalled while it runs."""
+    prefix.setup(setups[OLD_VERSION], "/S", "/AUTOSTART=yes", expect=2)
+    assert prefix.entry() is None, "installed with a bad option"
     prefix.setup(setups[OLD_VERSION], "/S", "/AUTOSTART=1")
     want = {"start menu": True, "sign-in": True, "desktop": False}
     folder = check_installed(prefix, OLD_VERSION, old, want)
@@ -186,6 +189,11 @@ def silent_lifecycle(prefix, setups, version, new, old):
     print(f"{prefix.arch}: upgraded to {version} over the running clock in "
           f"{time.time() - started:.1f} s: it ended with 0 and is back")
 
+    if prefix.arch == "win64":  # the probe that finds the gear is a 64-bit program
+        refused_while_options_open(prefix, setups[version])
+    prefix.start("start", prefix.shortcuts()["sign-in"])  # as at sign-in
+    wait_until(lambda: len(discs()) == 1, "no disc from the Startup folder", timeout=30)
+
     uninstaller = prefix.unix(folder + r"\Uninstall.exe")
     prefix.setup(folder + r"\Uninstall.exe", "/S")
     # The uninstaller goes on from a copy of itself, which can delete it.
@@ -197,6 +205,31 @@ def silent_lifecycle(prefix, setups, version, new, old):
         assert not os.path.exists(prefix.unix(path)), (place, "left behind")
     wait_until(lambda: not discs(), "the clock still runs", timeout=10)
     print(f"{prefix.arch}: silent uninstall while the clock ran: nothing left")
+
+
+def refused_while_options_open(prefix, setup):
+    """A clock whose options dialog is open ends as after "Exit": the disc
+    goes, the dialog stays until the user closes it. A silent setup does not
+    wait for the user: it fails with 2."""
+    os.environ["WINEPREFIX"] = prefix.folder  # for the probe and the process list
+    move_pointer(1, 1)  # a drifting disc comes home
+    move_pointer(2, 2)
+    time.sleep(1.5)
+    left, top, width, height = buttons_on_screen()["Configure Options"]
+    click(left + width // 2, top + height // 2)
+    options = "^Configure Options$"
+    wait_until(lambda: search("--onlyvisible", "--name", options), "no options", timeout=10)
+    prefix.setup(setup, "/S", expect=2)
+    assert not discs(), "the disc stayed"
+    dialog = search("--onlyvisible", "--name", options)
+    assert dialog, "the options went"
+    assert own_wine_processes("KelboTime.exe"), "the clock was ended"
+    run("xdotool", "windowfocus", dialog[0])
+    keys("Escape")
+    wait_until(lambda: not own_wine_processes("KelboTime.exe"), "the clock did not end",
+               timeout=10)
+    print(f"{prefix.arch}: with its options open, the disc went, a silent setup failed with 2, "
+          "and the clock ended when they closed")
 
 
 def by_hand(prefix, setup, version, new):
