@@ -14,8 +14,12 @@ RECT ToPixels(const TwipsRect& box, const Scale& scale) {
           scale.ToPixelsX(box.left + box.width), scale.ToPixelsY(box.top + box.height)};
 }
 
+Scale Control::FormScale() const {
+  return form_ ? form_->GetScale() : Scale(Screen::Dpi());
+}
+
 RECT Control::PixelRect() const {
-  return ToPixels(box_, form_ ? form_->GetScale() : Scale(Screen::Dpi()));
+  return ToPixels(box_, FormScale());
 }
 
 void Control::Invalidate() const {
@@ -35,7 +39,7 @@ RECT Lamp::CircleRect() const {
                    .top = b.top + (b.height - diameter) / 2,
                    .width = diameter,
                    .height = diameter},
-                  form_ ? form_->GetScale() : Scale(Screen::Dpi()));
+                  FormScale());
 }
 
 void Lamp::Paint(HDC dc) const {

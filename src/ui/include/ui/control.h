@@ -48,8 +48,9 @@ class Control {
 
  protected:
   void Invalidate() const;
+  // The form's scale; the screen's before the form adds the control.
+  Scale FormScale() const;
 
- protected:
   Form* form_ = nullptr;  // set when the form adds the control
 
  private:
