@@ -107,6 +107,8 @@ Function ${un}EndRunningClock
     Return  ; it ended already
   StrCpy $ClockWasRunning 1
   System::Call 'user32::RegisterWindowMessageW(w "${END_REQUEST}") i .r5'
+  ; Open options stay, and come forward for the user to close.
+  System::Call 'user32::AllowSetForegroundWindow(i r2)'
   ask:
   StrCpy $6 0
   ${Do}

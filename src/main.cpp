@@ -96,9 +96,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The program ends when no window of it is left open.
     kelbo::Form::SetQuitWhenLastFormCloses(true);
     instance.SayReady();
-    return RunMessageLoop(showRequested, [&] {
-      if (frmMain->IsLoaded()) frmMain->EndOnRequest();  // a closed disc has ended already
-    });
+    return RunMessageLoop(showRequested, [&] { frmMain->EndOnRequest(); });
   } catch (const std::exception& error) {
     kelbo::ReportUnexpectedError(error);  // the disc could not be made
     return 1;

@@ -281,10 +281,15 @@ void FrmMain::OnPaintBegins() {
 }
 
 void FrmMain::EndOnRequest() {
-  if (tray_.InTray())
-    mnuExit_Click();
-  else
-    imgExit_Click();
+  if (IsLoaded()) {
+    if (tray_.InTray())
+      mnuExit_Click();
+    else
+      imgExit_Click();
+  }
+  // Open options keep the program, as after "Exit": they come forward, for
+  // the user whom the installer asks to close them.
+  if (FrmConfig* options = frmConfig()) options->Show();
 }
 
 bool FrmMain::OnRegisteredMessage(UINT message, WPARAM, LPARAM) {

@@ -46,7 +46,8 @@ class FrmMain : public Form {
     onShowRequest_ = std::move(handler);
   }
   // An installer asks the clock to end, as the tray menu's "Exit" does: an
-  // open options dialog stays, and keeps the program until it is closed.
+  // open options dialog stays, in front, and keeps the program until it is
+  // closed.
   void EndOnRequest();
   // `message`, posted to the disc, may come inside a menu's or a dialog's
   // loop: those are cancelled, and the request goes on to the thread's own

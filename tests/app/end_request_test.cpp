@@ -61,12 +61,18 @@ TEST_F(EndRequest, EndsTheClockShownOrInTheTrayAndLeavesNoIcon) {
   }
 }
 
-TEST_F(EndRequest, AnOpenOptionsDialogStaysAndKeepsTheProgram) {
+TEST_F(EndRequest, AnOpenOptionsDialogStaysInFrontAndKeepsTheProgram) {
   frm.imgConfig_Click();
-  frm.EndOnRequest();
-  EXPECT_FALSE(frm.IsLoaded());
   ASSERT_NE(frm.frmConfig(), nullptr);
-  EXPECT_TRUE(::IsWindowVisible(frm.frmConfig()->hWnd()));
+  HWND options = frm.frmConfig()->hWnd();
+  for (int request = 1; request <= 2; ++request) {  // each request brings it forward
+    ::SetForegroundWindow(frm.IsLoaded() ? frm.hWnd() : ::GetDesktopWindow());
+    frm.EndOnRequest();
+    EXPECT_FALSE(frm.IsLoaded()) << request;
+    ASSERT_NE(frm.frmConfig(), nullptr) << request;
+    EXPECT_TRUE(::IsWindowVisible(options)) << request;
+    EXPECT_EQ(::GetForegroundWindow(), options) << request;
+  }
 }
 
 TEST_F(EndRequest, AtRestTheDiscHandsTheRequestToTheThreadsLoop) {
