@@ -3,6 +3,11 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <functional>
+#include <utility>
+
 #include "ui/form.h"
 #include "ui/handles.h"
 
@@ -64,6 +69,30 @@ inline bool Layered(HWND hwnd) {
 }
 inline bool Topmost(HWND hwnd) {
   return ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST;
+}
+
+// Whether the shell holds the icon of this record: only an existing icon
+// can be modified.
+inline bool IconExists(const NOTIFYICONDATAA& record) {
+  NOTIFYICONDATAA probe = record;
+  probe.uFlags = 0;
+  return ::Shell_NotifyIconA(NIM_MODIFY, &probe);
+}
+
+// Runs `action` once, a moment from now, from inside whatever loop runs then
+// (a menu's, a dialog's).
+inline std::function<void()>& PendingAction() {
+  static std::function<void()> action;
+  return action;
+}
+inline void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  auto action = std::move(PendingAction());
+  action();
+}
+inline void SoonInsideTheLoop(std::function<void()> action) {
+  PendingAction() = std::move(action);
+  ::SetTimer(nullptr, 0, 200, RunPendingAction);
 }
 
 inline POINT Centre(const RECT& r) {

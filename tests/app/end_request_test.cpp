@@ -16,12 +16,6 @@
 namespace kelbo::testing {
 namespace {
 
-bool IconExists(const NOTIFYICONDATAA& record) {
-  NOTIFYICONDATAA probe = record;
-  probe.uFlags = 0;
-  return ::Shell_NotifyIconA(NIM_MODIFY, &probe);
-}
-
 // Takes the end request waiting for the thread's own loop, if there is one.
 bool TakeThreadEndRequest() {
   MSG message;
@@ -83,18 +77,6 @@ TEST_F(EndRequest, AtRestTheDiscHandsTheRequestToTheThreadsLoop) {
   ::DispatchMessageW(&message);
   EXPECT_TRUE(frm.IsLoaded());
   EXPECT_TRUE(TakeThreadEndRequest());
-}
-
-// Runs `action` once from inside whatever loop runs then.
-std::function<void()> pending;
-void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  auto action = std::move(pending);
-  action();
-}
-void SoonInsideTheLoop(std::function<void()> action) {
-  pending = std::move(action);
-  ::SetTimer(nullptr, 0, 200, RunPending);
 }
 
 // A loop the request did not end would hold the test: each is ended from

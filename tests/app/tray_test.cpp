@@ -13,24 +13,8 @@
 namespace kelbo::testing {
 namespace {
 
-// Whether the shell holds the icon of this record: only an existing icon
-// can be modified.
-bool IconExists(const NOTIFYICONDATAA& record) {
-  NOTIFYICONDATAA probe = record;
-  probe.uFlags = 0;
-  return ::Shell_NotifyIconA(NIM_MODIFY, &probe);
-}
-
-// Runs `action` once from inside whatever modal loop is running (the menu's).
-std::function<void()> pending;
-void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  auto action = std::move(pending);
-  action();
-}
 void WhileTheMenuIsOpen(std::function<void()> action) {
-  pending = std::move(action);
-  ::SetTimer(nullptr, 0, 200, RunPending);
+  SoonInsideTheLoop(std::move(action));
 }
 HWND OpenMenuWindow() {
   HWND menu = ::FindWindowW(L"#32768", nullptr);

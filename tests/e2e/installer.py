@@ -277,13 +277,21 @@ def main(version, exe32, exe64, old32, old64):
     assert new != old, "the old exes are the new ones"
     with tempfile.TemporaryDirectory() as work:
         setups = {}
-        for v, exes in ((version, (exe32, exe64)), (OLD_VERSION, (old32, old64))):
+        made = [(version, (exe32, exe64), version), (OLD_VERSION, (old32, old64), OLD_VERSION),
+                (version, (exe32, exe64), "again")]
+        for v, exes, folder in made:
             flags = ["--amd64-setup"] if amd64 else []
             subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "package.py"), *flags,
-                            v, os.path.join(work, v), *exes], check=True, capture_output=True)
-            setups[v] = os.path.join(work, v, f"KelboTime-{v}-setup.exe")
+                            v, os.path.join(work, folder), *exes], check=True,
+                           capture_output=True)
+            setups[folder] = os.path.join(work, folder, f"KelboTime-{v}-setup.exe")
+        assert open(setups[version], "rb").read() == open(setups["again"], "rb").read(), \
+            "two makes of the setup differ"
+        sums = open(os.path.join(work, version, "SHA256SUMS")).read()
+        assert f"  KelboTime-{version}-setup.exe\n" in sums, sums
         kind = "the 64-bit setup made for this test" if amd64 else "the release's 32-bit setup"
-        print(f"setup: {kind}, {os.path.getsize(setups[version]):,} bytes")
+        print(f"setup: {kind}, {os.path.getsize(setups[version]):,} bytes, the same bytes "
+              "when made again, in SHA256SUMS")
 
         arches = ["win64"] if amd64 else ["win64", "win32"]
         for arch in arches:
