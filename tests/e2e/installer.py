@@ -174,10 +174,10 @@ def silent_lifecycle(prefix, setups, version, new, old):
     folder = check_installed(prefix, OLD_VERSION, old, want)
     print(f"{prefix.arch}: silent install of {OLD_VERSION} with start at sign-in")
 
-    # As a user starts it: the Start menu's shortcut, through the shell.
-    clock = prefix.start("start", "/wait", prefix.shortcuts()["start menu"])
-    wait_until(lambda: len(discs()) == 1, "no disc from the Start menu", timeout=30)
-    print(f"{prefix.arch}: the Start menu's shortcut shows the clock")
+    # Started as a child, so that its exit code is the clock's own (Wine 10's
+    # `start /wait` of a shortcut does not hand it on).
+    clock = prefix.start(folder + r"\KelboTime.exe")
+    wait_until(lambda: len(discs()) == 1, "no disc", timeout=30)
 
     started = time.time()
     prefix.setup(setups[version], "/S")
@@ -191,8 +191,10 @@ def silent_lifecycle(prefix, setups, version, new, old):
 
     if prefix.arch == "win64":  # the probe that finds the gear is a 64-bit program
         refused_while_options_open(prefix, setups[version])
-    prefix.start("start", prefix.shortcuts()["sign-in"])  # as at sign-in
-    wait_until(lambda: len(discs()) == 1, "no disc from the Startup folder", timeout=30)
+    # As a user starts it: the Start menu's shortcut, through the shell.
+    prefix.start("start", prefix.shortcuts()["start menu"])
+    wait_until(lambda: len(discs()) == 1, "no disc from the Start menu", timeout=30)
+    print(f"{prefix.arch}: the Start menu's shortcut shows the clock")
 
     uninstaller = prefix.unix(folder + r"\Uninstall.exe")
     prefix.setup(folder + r"\Uninstall.exe", "/S")
