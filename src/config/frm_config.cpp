@@ -1,5 +1,6 @@
 #include "config/frm_config.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "app/settings.h"
@@ -13,34 +14,50 @@ namespace kelbo {
 
 FrmConfig::FrmConfig(std::function<HWND()> previewWindow)
     : previewWindow_(std::move(previewWindow)),
-      lbl1_("lbl1", config_layout::kLbl1, config_layout::kLbl1Text, Label::Align::Center),
-      lblVal_("lblVal", config_layout::kLblVal, L"", Label::Align::Right) {}
+      cmdSave_({.box = config_layout::kCmdSave,
+                .text = config_layout::kCmdSaveText,
+                .font = config_layout::kBoldFont,
+                .tabStop = true},
+               PushButton::Role::Default, [this] { cmdSave_Click(); }),
+      lbl1_({.box = config_layout::kLbl1,
+             .text = config_layout::kLbl1Text,
+             .font = config_layout::kTitleFont,
+             .tabStop = false},
+            StaticText::Align::Center),
+      // It shows no text: its text is its name for screen readers, as is the
+      // label before it.
+      Sldr1_({.box = config_layout::kSldr1,
+              .text = config_layout::kLbl1Text,
+              .font = config_layout::kBoldFont,
+              .tabStop = true},
+             config_layout::kOpacityRange, [this] { Sldr1_Change(); }),
+      lblVal_({.box = config_layout::kLblVal,
+               .text = L"",
+               .font = config_layout::kBoldFont,
+               .tabStop = false},
+              StaticText::Align::Right),
+      chkAOT_({.box = config_layout::kChkAOT,
+               .text = config_layout::kChkAOTText,
+               .font = config_layout::kBoldFont,
+               .tabStop = true}) {}
 
+// The dialog manager makes it: the tab order is the order added (the
+// button, the slider after its label, the check box), the button has the
+// focus at opening, Enter presses it and Esc closes the dialog.
 void FrmConfig::Load() {
   using namespace config_layout;
+  for (ChildControl* control :
+       std::initializer_list<ChildControl*>{&cmdSave_, &lbl1_, &Sldr1_, &lblVal_, &chkAOT_})
+    AddChild(*control);
   CreateForm({.className = kClassName,
               .caption = kCaption,
               .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
               .exStyle = WS_EX_CONTROLPARENT,
               .backColor = ::GetSysColor(COLOR_BTNFACE),
               .clientSize = kClient,
-              .dialogKeys = true,
+              .dialog = true,
               .iconResource = IDI_CUBE,
               .commonControls = true});
-  lbl1_.SetFont(kTitleFont);
-  lblVal_.SetFont(kBoldFont);
-  AddControl(lbl1_);
-  AddControl(lblVal_);
-  // Created in tab order.
-  cmdSave_.Create(*this,
-                  {.box = kCmdSave, .text = kCmdSaveText, .font = kBoldFont, .tabStop = true},
-                  PushButton::Role::Default, [this] { cmdSave_Click(); });
-  // The label is painted: the slider carries its text, as its name for
-  // screen readers.
-  Sldr1_.Create(*this, {.box = kSldr1, .text = kLbl1Text, .font = kBoldFont, .tabStop = true},
-                kOpacityRange, [this] { Sldr1_Change(); });
-  chkAOT_.Create(*this, {.box = kChkAOT, .text = kChkAOTText, .font = kBoldFont, .tabStop = true});
-  SetInitialFocus(cmdSave_.hWnd());
   const HeldBounds oneMove(*this);
   Form_Load();
 }
@@ -75,9 +92,8 @@ void FrmConfig::OnClose() {
   Unload();
 }
 
-// Esc closes the dialog as its title bar does: nothing is stored.
-void FrmConfig::OnCancel() {
-  ::PostMessageW(hWnd(), WM_CLOSE, 0, 0);
+void FrmConfig::OnCommand(int id) {
+  if (id == IDCANCEL) OnClose();
 }
 
 }  // namespace kelbo

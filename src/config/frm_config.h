@@ -26,21 +26,21 @@ class FrmConfig : public Form {
 
   Slider& Sldr1() { return Sldr1_; }
   CheckBox& chkAOT() { return chkAOT_; }
-  const Label& lblVal() const { return lblVal_; }
+  const StaticText& lblVal() const { return lblVal_; }
   const PushButton& cmdSave() const { return cmdSave_; }
 
  protected:
+  // The title bar's close, and Esc: nothing is stored.
   void OnClose() override;
-  HWND DefaultButton() const override { return cmdSave_.hWnd(); }  // Enter: "Save && Exit"
-  void OnCancel() override;
+  void OnCommand(int id) override;
   ~FrmConfig() override = default;  // held as an Owned<FrmConfig>
 
  private:
   std::function<HWND()> previewWindow_;
-  Label lbl1_;
-  Label lblVal_;
   PushButton cmdSave_;
+  StaticText lbl1_;
   Slider Sldr1_;
+  StaticText lblVal_;
   CheckBox chkAOT_;
 };
 

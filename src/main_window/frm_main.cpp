@@ -21,16 +21,30 @@ FrmMain::FrmMain()
     : tmr1(1000, true, [this] { tmr1_Timer(); }),
       picturesTimer_(30, false, [this] { DecodePictures(); }),
       face_([this](const RECT& changed) { Invalidate(changed); }),
-      idle_(*this, [this] { tmr2_Timer(); }) {}
+      idle_(*this, [this] { tmr2_Timer(); }),
+      imgConfig_(main_layout::PictureButtonLayout(main_layout::kImgConfig, L"Configure Options", true),
+                 {.jpegResource = IDR_CONFIGURE_JPG}, [this] { imgConfig_Click(); }),
+      imgMin_(main_layout::PictureButtonLayout(main_layout::kImgMin, L"Minimize To System Tray"),
+              {.jpegResource = IDR_MINIMIZE_JPG}, [this] { imgMin_Click(); }),
+      imgExit_(main_layout::PictureButtonLayout(main_layout::kImgExit, L"Exit Program"),
+               {.iconResource = IDI_EXIT}, [this] { imgExit_Click(); }),
+      cmdTran_({.box = main_layout::kCmdTran,
+                .text = L"Set Tran",
+                .font = {.face = L"MS Sans Serif", .points = 8.25, .bold = false},
+                .tabStop = true,
+                .groupStart = true},
+               PushButton::Role::Plain, [this] { cmdTran_Click(); }) {}
 
 void FrmMain::Load() {
   AddTimer(idle_.DriftTimer());
   AddTimer(tmr1);
   AddTimer(picturesTimer_);
   AddTimer(tray_.RetryTimer());
-  // Dialog keys: Tab reaches the "Set Tran" button below the visible disc,
-  // and Space presses it. Being out of sight, it is a classic button, and the
-  // clock starts without loading the common controls. A tool window: a
+  BuildLayout();
+  // Dialog keys: Tab and the arrows move between the picture buttons, and
+  // Tab goes on to the "Set Tran" button below the visible disc; Enter and
+  // Space press them. The buttons are the window system's classic ones, and
+  // the clock starts without loading the common controls. A tool window: a
   // widget has no taskbar button and no task-switcher entry, so it needs no
   // icon of its own either. The window is made where the load will put it,
   // at the size it will give it, so the load has nothing to move.
@@ -46,7 +60,8 @@ void FrmMain::Load() {
        .dialogKeys = true,
        .bounds = TwipsRect{
            .left = home.left, .top = home.top, .width = kWindowSide, .height = kWindowSide}});
-  BuildLayout();
+  // The focus cue shows once the keyboard is used, as in Windows' dialogs.
+  ::SendMessageW(hWnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   const HeldBounds oneMove(*this);
   Form_Load();
 }
@@ -57,10 +72,9 @@ void FrmMain::Load() {
 // decoder nor for the icon. The decoder is loaded for this and let go again.
 void FrmMain::DecodePictures() {
   picturesTimer_.SetEnabled(false);
-  imgExit_->LoadIconResource(IDI_EXIT);
   const ImageDecoder decoder;
-  for (Picture* picture : jpegPictures_) picture->DecodeJpeg(decoder);
-  jpegPictures_.clear();  // decoded for good; a new scale decodes them itself
+  imgConfig_.DecodeJpeg(decoder);
+  imgMin_.DecodeJpeg(decoder);
 }
 
 template <typename T>
@@ -80,36 +94,13 @@ void FrmMain::AddFaceRow(ClockFace::Row row, int top, int firstPosition, int las
 
 void FrmMain::BuildLayout() {
   using namespace main_layout;
-  cmdTran_.Create(*this,
-                  {.box = kCmdTran,
-                   .text = L"Set Tran",
-                   .font = {.face = L"MS Sans Serif", .points = 8.25, .bold = false},
-                   .tabStop = true},
-                  PushButton::Role::Plain, [this] { cmdTran_Click(); });
-
-  auto& imgMin = Own(std::make_unique<Picture>("imgMin", kImgMin));
-  imgMin.SetJpegResource(IDR_MINIMIZE_JPG);
-  jpegPictures_.push_back(&imgMin);
-  imgMin.OnClick([this] { imgMin_Click(); });
-  AddTooltip(imgMin, L"Minimize To System Tray");
-
+  for (PictureButton* button : {&imgConfig_, &imgMin_, &imgExit_}) AddChild(*button, true);
+  AddChild(cmdTran_);
   for (const CaptionLayout& layout : kCaptions)
     Own(std::make_unique<Label>(layout.name, layout.box, layout.text)).SetFont(kCaptionFont);
-
-  auto& imgConfig = Own(std::make_unique<Picture>("imgConfig", kImgConfig));
-  imgConfig.SetJpegResource(IDR_CONFIGURE_JPG);
-  jpegPictures_.push_back(&imgConfig);
-  imgConfig.OnClick([this] { imgConfig_Click(); });
-  AddTooltip(imgConfig, L"Configure Options");
-
-  auto& imgExit = Own(std::make_unique<Picture>("imgExit", kImgExit));
-  imgExit_ = &imgExit;
-  imgExit.OnClick([this] { imgExit_Click(); });
-  AddTooltip(imgExit, L"Exit Program");
-
   AddFaceRow(ClockFace::Row::Second, kSecondTop, 1, 6, kUnlitColour);
   AddFaceRow(ClockFace::Row::Minute, kMinuteTop, 6, 1, kLitColour);
-  Own(std::make_unique<Picture>("Img1", kImg1)).LoadIconResource(IDI_CUBE);
+  Own(std::make_unique<Picture>("Img1", kImg1, IDI_CUBE));
   AddFaceRow(ClockFace::Row::Hour, kHourTop, 6, 2, kLitColour);
 }
 
@@ -224,10 +215,10 @@ void FrmMain::OnTrayAction(TrayAction action) {
 
 void FrmMain::ShowOnRequest() {
   tray_.CancelRetries();  // a put-away still being retried must not hide it again
-  if (tray_.InTray())
-    mnuShow_Click();
-  else
-    Show();
+  const bool wasInTray = tray_.InTray();
+  Show();
+  if (wasInTray) tray_.Remove();
+  FocusFirstButton();
   // A disc at level 0 cannot be seen, nor clicked on Windows: the user would
   // have no clock. A stored 0 comes back at the start level, and nothing is
   // stored; an unsaved preview at 0 gives way to the stored level, while the
@@ -238,6 +229,16 @@ void FrmMain::ShowOnRequest() {
   } else if (IsSeeThroughEntirely(hWnd())) {
     SetWindowTransparency(hWnd(), settings::TransparencyLevel);
   }
+}
+
+// A second start comes most often from the keyboard (Start, the name,
+// Enter): the keyboard is put on the first button, its cue shown or not
+// as Windows decides from the last input. A prompt the disc has open keeps
+// the keyboard.
+void FrmMain::FocusFirstButton() {
+  if (::GetLastActivePopup(hWnd()) != hWnd()) return;
+  ::SetFocus(imgConfig_.hWnd());
+  ::SendMessageW(hWnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
 }
 
 // The bottom-right corner of the work area as it is now, 500 twips up, for a
@@ -277,7 +278,7 @@ void FrmMain::OnTrayNotification(std::uint32_t notification) {
 
 // The first paint starts the timer that decodes the pictures.
 void FrmMain::OnPaintBegins() {
-  if (!picturesTimer_.Enabled() && !jpegPictures_.empty()) picturesTimer_.SetEnabled(true);
+  if (!picturesTimer_.Enabled() && !imgMin_.Decoded()) picturesTimer_.SetEnabled(true);
 }
 
 void FrmMain::EndOnRequest() {
@@ -308,9 +309,10 @@ bool FrmMain::OnRegisteredMessage(UINT message, WPARAM, LPARAM) {
 // Modeless and without an owner: the disc, its timers and the tray go on
 // beside it. An open dialog is only brought forward, as the user left it.
 void FrmMain::ShowConfig() {
-  if (!frmConfig_ || !frmConfig_->IsLoaded()) {
-    frmConfig_ = std::make_unique<Owned<FrmConfig>>([this] { return hWnd(); });
-    frmConfig_->Load();
+  if (!frmConfig()) {
+    auto dialog = std::make_unique<Owned<FrmConfig>>([this] { return hWnd(); });
+    dialog->Load();  // one that cannot be made whole is closed again, and throws
+    frmConfig_ = std::move(dialog);
   }
   frmConfig_->Show();
 }

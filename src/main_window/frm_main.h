@@ -13,7 +13,6 @@
 #include "tray/tray_icon.h"
 #include "ui/child_controls.h"
 #include "ui/form.h"
-#include "ui/images.h"
 
 namespace kelbo {
 
@@ -62,6 +61,9 @@ class FrmMain : public Form {
   const TrayIcon& Tray() const { return tray_; }
   TrayIcon& Tray() { return tray_; }
   const PushButton& cmdTran() const { return cmdTran_; }
+  const PictureButton& imgConfig() const { return imgConfig_; }
+  const PictureButton& imgMin() const { return imgMin_; }
+  const PictureButton& imgExit() const { return imgExit_; }
   // The options dialog while it is open, else null.
   FrmConfig* frmConfig() const;
 
@@ -91,14 +93,19 @@ class FrmMain : public Form {
   std::wstring ShownTimeText() const;
   void OnScreenChange();
 
+  void FocusFirstButton();
+
   Timer picturesTimer_;  // once, just after the first paint
   ClockFace face_;
   IdleWatch idle_;
   TrayIcon tray_;
+  // In tab order: the three picture buttons, then the opacity prompt's
+  // button below the visible disc.
+  PictureButton imgConfig_;
+  PictureButton imgMin_;
+  PictureButton imgExit_;
   PushButton cmdTran_;
-  std::vector<std::unique_ptr<Control>> controls_;  // labels and pictures
-  std::vector<Picture*> jpegPictures_;              // until they are decoded
-  Picture* imgExit_ = nullptr;                      // its icon comes with them
+  std::vector<std::unique_ptr<Control>> controls_;  // labels and the cube
   // Kept after it closes until the next opening, which loads a fresh one.
   std::unique_ptr<Owned<FrmConfig>> frmConfig_;
   UINT showRequest_ = 0;

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "clock/binary_digits.h"
+#include "ui/child_controls.h"
 #include "ui/control.h"
 
 namespace kelbo::main_layout {
@@ -47,6 +48,12 @@ inline constexpr std::array<CaptionLayout, 3> kCaptions{{
      .text = L"Hr"},
 }};
 
+// The picture buttons: their text is their tip and their name for screen
+// readers. The first starts the group the arrow keys move in.
+inline ChildLayout PictureButtonLayout(const TwipsRect& box, const wchar_t* tip,
+                                       bool first = false) {
+  return {.box = box, .text = tip, .font = {}, .tabStop = true, .groupStart = first};
+}
 inline constexpr TwipsRect kImgMin{.left = 1080, .top = 1680, .width = 375, .height = 255};
 inline constexpr TwipsRect kImgConfig{.left = 720, .top = 1680, .width = 315, .height = 240};
 inline constexpr TwipsRect kImgExit{.left = 1560, .top = 1680, .width = 315, .height = 255};

@@ -136,10 +136,15 @@ TrayIcon::MenuChoice TrayIcon::OpenMenu() const {
 void TrayIcon::OnNotification(std::uint32_t notification,
                               const std::function<void(TrayAction)>& act) {
   if (busy_) return;  // dropped, not queued: the menu is open
-  busy_ = true;
+  // Free again however `act` ends: an action that failed must not leave the
+  // icon deaf to every later click.
+  struct Busy {
+    bool& flag;
+    explicit Busy(bool& f) : flag(f) { flag = true; }
+    ~Busy() { flag = false; }
+  } busy(busy_);
   // `act` may unload the owner window; this object outlives it.
   act(DecodeTrayNotification(notification));
-  busy_ = false;
 }
 
 bool TrayIcon::OnRegisteredMessage(UINT message) {

@@ -4,7 +4,6 @@
 
 #include <new>
 
-#include "ui/control.h"
 #include "ui/system_library.h"
 
 namespace kelbo {
@@ -41,22 +40,19 @@ const Libraries* Loaded() {
   return libraries;
 }
 
-// VariantInit without OLE automation's library.
-void Clear(VARIANT* variant) {
-  variant->vt = VT_EMPTY;
-}
-
 }  // namespace
 
 class AccessibleForm final : public IAccessible {
  public:
-  AccessibleForm(HWND window, const AccessibleDescription& description,
-                 std::vector<AccessibleButton> buttons)
-      : window_(window), description_(description), buttons_(std::move(buttons)) {}
+  // `system` is the system's object for the same client area, which answers
+  // for the child windows; this object takes over its reference.
+  AccessibleForm(HWND window, const AccessibleDescription& description, IAccessible* system)
+      : window_(window), description_(description), system_(system) {}
 
   void Disconnect() {
     window_ = nullptr;
-    buttons_.clear();
+    if (system_) system_->Release();
+    system_ = nullptr;
   }
 
   // IUnknown
@@ -92,39 +88,28 @@ class AccessibleForm final : public IAccessible {
     return E_NOTIMPL;
   }
 
-  // IAccessible
+  // IAccessible: the form itself is answered here, the rest by the system.
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     if (!parent) return E_POINTER;
     *parent = nullptr;
-    if (!window_) return RPC_E_DISCONNECTED;
-    return Loaded()->standardObject(window_, OBJID_WINDOW, IID_IDispatch,
-                                    reinterpret_cast<void**>(parent));
+    return system_ ? system_->get_accParent(parent) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-    if (!count) return E_POINTER;
-    if (!window_) return RPC_E_DISCONNECTED;
-    *count = static_cast<long>(buttons_.size());
-    return S_OK;
+    return system_ ? system_->get_accChildCount(count) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!window_) return RPC_E_DISCONNECTED;
-    return ChildIndex(child) > 0 ? S_FALSE : E_INVALIDARG;  // the buttons are simple elements
+    return system_ ? system_->get_accChild(child, out) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (!IsSelf(child)) return Forward(&IAccessible::get_accName, child, name);
     if (!name) return E_POINTER;
-    *name = nullptr;
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    return Text(index == 0 ? description_.name : buttons_[Button(index)].name, name);
+    return Text(description_.name, name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    if (!IsSelf(child)) return Forward(&IAccessible::get_accValue, child, value);
     if (!value) return E_POINTER;
     *value = nullptr;
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    if (index > 0 || !description_.value) return S_FALSE;
+    if (!description_.value) return S_FALSE;
     try {
       return Text(description_.value(), value);
     } catch (...) {
@@ -132,153 +117,94 @@ class AccessibleForm final : public IAccessible {
     }
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return Nothing(child, text);
+    return Forward(&IAccessible::get_accDescription, child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    return Number(child, role, [this](long index) {
-      return index == 0 ? description_.role : ROLE_SYSTEM_PUSHBUTTON;
-    });
+    if (!IsSelf(child)) return Forward(&IAccessible::get_accRole, child, role);
+    if (!role) return E_POINTER;
+    role->vt = VT_I4;
+    role->lVal = description_.role;
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    return Number(child, state, [this](long) {
-      return ::IsWindowVisible(window_) ? 0L : static_cast<long>(STATE_SYSTEM_INVISIBLE);
-    });
+    return Forward(&IAccessible::get_accState, child, state);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return Nothing(child, help);
+    return Forward(&IAccessible::get_accHelp, child, help);
   }
-  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
-    if (file) *file = nullptr;
-    if (topic) *topic = 0;
-    return window_ ? S_FALSE : RPC_E_DISCONNECTED;
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return system_ ? system_->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-    return Nothing(child, shortcut);
+    return Forward(&IAccessible::get_accKeyboardShortcut, child, shortcut);
   }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return Empty(focus); }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+    return system_ ? system_->get_accFocus(focus) : RPC_E_DISCONNECTED;
+  }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    return Empty(selection);
+    return system_ ? system_->get_accSelection(selection) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-    if (!action) return E_POINTER;
-    *action = nullptr;
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    return index == 0 ? S_FALSE : Text(L"Press", action);
+    return Forward(&IAccessible::get_accDefaultAction, child, action);
   }
-  HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return system_ ? system_->accSelect(flags, child) : RPC_E_DISCONNECTED;
+  }
   HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                         VARIANT child) override {
-    if (!left || !top || !width || !height) return E_POINTER;
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    RECT box{};
-    if (index == 0)
-      ::GetClientRect(window_, &box);
-    else
-      box = buttons_[Button(index)].control->PixelRect();
-    ::MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&box), 2);
-    *left = box.left;
-    *top = box.top;
-    *width = box.right - box.left;
-    *height = box.bottom - box.top;
-    return S_OK;
+    return system_ ? system_->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
   }
-  HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT* end) override {
-    if (end) Clear(end);
-    return window_ ? DISP_E_MEMBERNOTFOUND : RPC_E_DISCONNECTED;
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+    return system_ ? system_->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
-    if (!hit) return E_POINTER;
-    Clear(hit);
-    if (!window_) return RPC_E_DISCONNECTED;
-    POINT at{x, y};
-    ::ScreenToClient(window_, &at);
-    RECT client{};
-    ::GetClientRect(window_, &client);
-    if (!::PtInRect(&client, at)) return S_FALSE;
-    hit->vt = VT_I4;
-    hit->lVal = CHILDID_SELF;
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-      const RECT box = buttons_[i].control->PixelRect();
-      if (::PtInRect(&box, at)) hit->lVal = static_cast<long>(i) + 1;
-    }
-    return S_OK;
+    return system_ ? system_->accHitTest(x, y, hit) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    if (index == 0) return DISP_E_MEMBERNOTFOUND;
-    // Pressed from the form's own loop, after this call has returned: the
-    // press may close the window, or open a dialog.
-    ::PostMessageW(window_, Accessibility::kPressMessage, Button(index), 0);
-    return S_OK;
+    return system_ ? system_->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
-  ~AccessibleForm() = default;
+  ~AccessibleForm() { Disconnect(); }
 
-  // 0 for the form itself, 1.. for a button; -1 for an id that names
-  // nothing, or for anything once the form is gone.
-  long ChildIndex(const VARIANT& child) const {
-    if (!window_ || child.vt != VT_I4) return -1;
-    if (child.lVal == CHILDID_SELF) return 0;
-    return child.lVal >= 1 && child.lVal <= static_cast<long>(buttons_.size()) ? child.lVal : -1;
+  bool IsSelf(const VARIANT& child) const {
+    return window_ && child.vt == VT_I4 && child.lVal == CHILDID_SELF;
   }
-  static std::size_t Button(long index) { return static_cast<std::size_t>(index - 1); }
-
+  template <typename Out>
+  HRESULT Forward(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, Out*), VARIANT child,
+                  Out* out) {
+    return system_ ? (system_->*get)(child, out) : RPC_E_DISCONNECTED;
+  }
   static HRESULT Text(const std::wstring& text, BSTR* out) {
     *out = Loaded()->allocString(text.c_str());
     return *out ? S_OK : E_OUTOFMEMORY;
-  }
-  HRESULT Nothing(const VARIANT& child, BSTR* out) const {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (ChildIndex(child) < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    return S_FALSE;
-  }
-  // A number about the form (index 0) or a button, as `answer` gives it.
-  template <typename Answer>
-  HRESULT Number(const VARIANT& child, VARIANT* out, Answer answer) const {
-    if (!out) return E_POINTER;
-    Clear(out);
-    const long index = ChildIndex(child);
-    if (index < 0) return window_ ? E_INVALIDARG : RPC_E_DISCONNECTED;
-    out->vt = VT_I4;
-    out->lVal = answer(index);
-    return S_OK;
-  }
-  HRESULT Empty(VARIANT* out) const {
-    if (!out) return E_POINTER;
-    Clear(out);
-    return window_ ? S_FALSE : RPC_E_DISCONNECTED;
   }
 
   LONG references_ = 1;
   HWND window_;
   AccessibleDescription description_;
-  std::vector<AccessibleButton> buttons_;
+  IAccessible* system_;
 };
 
 Accessibility::~Accessibility() {
   Disconnect();
 }
 
-std::vector<AccessibleButton> Accessibility::Buttons(const Tips& tips) {
-  std::vector<AccessibleButton> buttons;
-  for (const auto& [control, text] : tips)
-    if (control->Clickable()) buttons.push_back({control, text});
-  return buttons;
-}
-
-LRESULT Accessibility::Answer(HWND window, WPARAM wParam, LPARAM lParam, const Tips& tips) {
-  if (static_cast<LONG>(lParam) != OBJID_CLIENT || !Described()) return 0;
+LRESULT Accessibility::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(lParam) != OBJID_CLIENT || description_.name.empty()) return 0;
   try {
     const Libraries* libraries = Loaded();
     if (!libraries) return 0;
-    if (!object_) object_ = new AccessibleForm(window, description_, Buttons(tips));
+    if (!object_) {
+      IAccessible* system = nullptr;
+      if (FAILED(libraries->standardObject(window, OBJID_CLIENT, IID_IAccessible,
+                                           reinterpret_cast<void**>(&system))) ||
+          !system)
+        return 0;
+      object_ = new AccessibleForm(window, description_, system);
+    }
     const LRESULT answer = libraries->lresultFromObject(IID_IAccessible, wParam, object_);
     return answer > 0 ? answer : 0;
   } catch (...) {

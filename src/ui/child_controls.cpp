@@ -1,75 +1,135 @@
 #include "ui/child_controls.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
-#include <string>
-
-#include "ui/common_controls.h"
-#include "ui/decimal_text.h"
 #include "ui/form.h"
+#include "ui/images.h"
 
 namespace kelbo {
 
-void PushButton::Create(Form& form, const ChildLayout& layout, Role role,
-                        std::function<void()> onClick) {
-  hwnd_ =
-      form.CreateChild(L"BUTTON", layout, role == Role::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  form.OnCommand(hwnd_, [onClick = std::move(onClick)](WORD code) {
-    if (code == BN_CLICKED) onClick();
-  });
+DWORD ChildControl::Style() const {
+  return WS_CHILD | WS_VISIBLE | style_ | (layout_.tabStop ? WS_TABSTOP : 0) |
+         (layout_.groupStart ? WS_GROUP : 0);
 }
+
+void ChildControl::Attach(Form* form, HWND hwnd) {
+  form_ = form;
+  hwnd_ = hwnd;
+}
+
+PushButton::PushButton(ChildLayout layout, Role role, std::function<void()> onClick)
+    : PushButton(std::move(layout), role == Role::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                 std::move(onClick)) {}
 
 void PushButton::Click() const {
-  ::SendMessageW(hwnd_, BM_CLICK, 0, 0);
+  ::SendMessageW(hWnd(), BM_CLICK, 0, 0);
 }
 
-void CheckBox::Create(Form& form, const ChildLayout& layout) {
-  hwnd_ = form.CreateChild(L"BUTTON", layout, BS_AUTOCHECKBOX);
+void PushButton::OnCommand(WORD code) {
+  if (code == BN_CLICKED) onClick_();  // may unload the form
 }
+
+PictureButton::PictureButton(ChildLayout layout, Picture picture, std::function<void()> onClick)
+    : PushButton(std::move(layout), BS_OWNERDRAW, std::move(onClick)), picture_(picture) {}
+
+void PictureButton::DecodeJpeg(const ImageDecoder& decoder) {
+  if (!picture_.jpegResource || !hWnd()) return;
+  RECT r;
+  ::GetClientRect(hWnd(), &r);
+  bitmap_ = decoder.DecodeJpeg(picture_.jpegResource, r.right, r.bottom);
+  ::InvalidateRect(hWnd(), nullptr, FALSE);
+}
+
+HICON PictureButton::Icon() const {
+  if (picture_.iconResource && !icon_ && hWnd()) {
+    RECT r;
+    ::GetClientRect(hWnd(), &r);
+    icon_ = LoadIconAtSize(picture_.iconResource, r.right, r.bottom);
+  }
+  return icon_.get();
+}
+
+void PictureButton::OnDpiChanged() {
+  icon_.reset();  // loaded again at the new size when next drawn
+  if (bitmap_) DecodeJpeg(ImageDecoder());
+}
+
+SIZE PictureButton::PictureSizeForTesting() const {
+  return picture_.iconResource ? IconSize(Icon()) : BitmapSize(bitmap_.get());
+}
+
+// Into a memory bitmap first, so that a press or a focus change never shows
+// the bare box for a moment.
+void PictureButton::OnDraw(const DRAWITEMSTRUCT& item) const {
+  const RECT& box = item.rcItem;
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  UniqueMemoryDc dc(::CreateCompatibleDC(item.hDC));
+  UniqueBitmap canvas(::CreateCompatibleBitmap(item.hDC, width, height));
+  if (!dc || !canvas) return;
+  {
+    ScopedSelect selectCanvas(dc.get(), canvas.get());
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc.get(), &all, form()->BackBrush());
+    if (HICON icon = Icon()) {
+      ::DrawIconEx(dc.get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    } else if (bitmap_) {
+      UniqueMemoryDc source(::CreateCompatibleDC(item.hDC));
+      ScopedSelect selectPicture(source.get(), bitmap_.get());
+      ::BitBlt(dc.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+    }
+    // The focus cue shows once the keyboard is used, as Windows shows it.
+    const bool cueHidden = (item.itemState & ODS_NOFOCUSRECT) ||
+                           (::SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    if ((item.itemState & ODS_FOCUS) && !cueHidden) ::DrawFocusRect(dc.get(), &all);
+    ::BitBlt(item.hDC, box.left, box.top, width, height, dc.get(), 0, 0, SRCCOPY);
+  }
+}
+
+CheckBox::CheckBox(ChildLayout layout) : ChildControl(L"BUTTON", BS_AUTOCHECKBOX, std::move(layout)) {}
 
 int CheckBox::Value() const {
-  return static_cast<int>(::SendMessageW(hwnd_, BM_GETCHECK, 0, 0));
+  return static_cast<int>(::SendMessageW(hWnd(), BM_GETCHECK, 0, 0));
 }
 void CheckBox::SetValue(int value) {
-  ::SendMessageW(hwnd_, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+  ::SendMessageW(hWnd(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
-void Slider::Create(Form& form, const ChildLayout& layout, Range range,
-                    std::function<void()> onChange) {
-  const CommonControls slider;  // a common control in any look
-  hwnd_ = form.CreateChild(TRACKBAR_CLASSW, layout, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS);
-  ::SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, range.minimum);
-  ::SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, range.maximum);
-  ::SendMessageW(hwnd_, TBM_SETLINESIZE, 0, range.smallStep);
-  ::SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, range.largeStep);
-  ::SendMessageW(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(range.tickFrequency), 0);
-  form.OnScroll(hwnd_, std::move(onChange));
-  // The system describes a slider by its window, where one exists at all;
-  // this one answers for itself, with its name and its position.
-  accessibility_.Describe(
-      {layout.text, ROLE_SYSTEM_SLIDER, [this] { return DecimalText(Position()); }});
-  AddSubclass(hwnd_, &Slider::AnswerClients, 0, reinterpret_cast<DWORD_PTR>(this));
+StaticText::StaticText(ChildLayout layout, Align align)
+    : ChildControl(L"STATIC",
+                   SS_NOPREFIX | (align == Align::Center  ? SS_CENTER
+                                  : align == Align::Right ? SS_RIGHT
+                                                          : SS_LEFT),
+                   std::move(layout)) {}
+
+std::wstring StaticText::Text() const {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd())) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(hWnd(), text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
-LRESULT CALLBACK Slider::AnswerClients(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data) {
-  auto* slider = reinterpret_cast<Slider*>(data);
-  if (message == WM_GETOBJECT)
-    if (const LRESULT answer = slider->accessibility_.Answer(hwnd, wParam, lParam, {}))
-      return answer;
-  if (message == WM_NCDESTROY) {
-    RemoveSubclass(hwnd, &Slider::AnswerClients, id);
-    slider->accessibility_.Disconnect();
-  }
-  return NextSubclass(hwnd, message, wParam, lParam);
+void StaticText::SetText(const std::wstring& text) {
+  ::SetWindowTextW(hWnd(), text.c_str());
+}
+
+Slider::Slider(ChildLayout layout, Range range, std::function<void()> onChange)
+    : ChildControl(TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS, std::move(layout)),
+      range_(range),
+      onChange_(std::move(onChange)) {}
+
+void Slider::OnMade() {
+  ::SendMessageW(hWnd(), TBM_SETRANGEMIN, FALSE, range_.minimum);
+  ::SendMessageW(hWnd(), TBM_SETRANGEMAX, FALSE, range_.maximum);
+  ::SendMessageW(hWnd(), TBM_SETLINESIZE, 0, range_.smallStep);
+  ::SendMessageW(hWnd(), TBM_SETPAGESIZE, 0, range_.largeStep);
+  ::SendMessageW(hWnd(), TBM_SETTICFREQ, static_cast<WPARAM>(range_.tickFrequency), 0);
 }
 
 int Slider::Position() const {
-  return static_cast<int>(::SendMessageW(hwnd_, TBM_GETPOS, 0, 0));
+  return static_cast<int>(::SendMessageW(hWnd(), TBM_GETPOS, 0, 0));
 }
 void Slider::SetPosition(int position) {
-  ::SendMessageW(hwnd_, TBM_SETPOS, TRUE, position);
+  ::SendMessageW(hWnd(), TBM_SETPOS, TRUE, position);
 }
 
 }  // namespace kelbo

@@ -77,57 +77,22 @@ void Label::Paint(HDC dc) const {
               align | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
 }
 
-void Picture::DecodeJpeg(const ImageDecoder& decoder) {
-  if (!jpegResource_) return;
-  const RECT r = PixelRect();
-  bitmap_ = decoder.DecodeJpeg(jpegResource_, r.right - r.left, r.bottom - r.top);
-  Invalidate();
-}
-
-void Picture::LoadIconResource(int resourceId) {
-  iconResource_ = resourceId;
-  icon_.reset();
-  Invalidate();
-}
-
 HICON Picture::Icon() const {
-  if (iconResource_ && !icon_) {
+  if (!icon_) {
     const RECT r = PixelRect();
     icon_ = LoadIconAtSize(iconResource_, r.right - r.left, r.bottom - r.top);
   }
   return icon_.get();
 }
 
-void Picture::OnDpiChanged() {
-  icon_.reset();  // loaded again at the new size when next needed
-  if (jpegResource_ && bitmap_) DecodeJpeg(ImageDecoder());
-}
-
 SIZE Picture::PictureSizeForTesting() const {
-  if (HICON icon = Icon()) {
-    ICONINFO info{};
-    if (!::GetIconInfo(icon, &info)) return {0, 0};
-    BITMAP bitmap{};
-    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
-    return {bitmap.bmWidth, info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2};
-  }
-  BITMAP bitmap{};
-  if (!bitmap_ || !::GetObjectW(bitmap_.get(), sizeof bitmap, &bitmap)) return {0, 0};
-  return {bitmap.bmWidth, bitmap.bmHeight < 0 ? -bitmap.bmHeight : bitmap.bmHeight};
+  return IconSize(Icon());
 }
 
 void Picture::Paint(HDC dc) const {
   const RECT r = PixelRect();
-  if (HICON icon = Icon()) {
-    ::DrawIconEx(dc, r.left, r.top, icon, r.right - r.left, r.bottom - r.top, 0, nullptr,
-                 DI_NORMAL);
-  } else if (bitmap_) {
-    UniqueMemoryDc source(::CreateCompatibleDC(dc));
-    ScopedSelect select(source.get(), bitmap_.get());
-    ::BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source.get(), 0, 0, SRCCOPY);
-  }
+  ::DrawIconEx(dc, r.left, r.top, Icon(), r.right - r.left, r.bottom - r.top, 0, nullptr,
+               DI_NORMAL);
 }
 
 }  // namespace kelbo

@@ -8,9 +8,12 @@
 #include <string>
 #include <utility>
 
+#include "ui/common_controls.h"
+#include "ui/dialog_template.h"
 #include "ui/live_forms.h"
 #include "ui/screen.h"
 #include "ui/system_error.h"
+#include "ui/system_library.h"
 #include "ui/window_class.h"
 
 namespace kelbo {
@@ -55,41 +58,145 @@ Form::~Form() {
   // The derived form's controls and timers are gone already.
   controls_.clear();
   timers_.clear();
+  children_.clear();
   if (!hwnd_) return;
   ReportError(std::logic_error("A form was destroyed with its window open"));
   ::DestroyWindow(hwnd_);
 }
 
+namespace {
+
+// The form whose window is being made: its window procedure meets the
+// window first in WM_NCCREATE, and a dialog's window gets no creation
+// parameter of ours.
+Form* formBeingMade = nullptr;
+
+struct BeingMade {
+  explicit BeingMade(Form* form) { formBeingMade = form; }
+  ~BeingMade() { formBeingMade = nullptr; }
+};
+
+constexpr WORD kFirstChildId = 100;
+
+}  // namespace
+
 void Form::CreateForm(const FormOptions& options) {
-  RegisterWindowClass(options.className, options.iconResource, &Form::WindowProc);
-  dialogKeys_ = options.dialogKeys;
+  RegisterWindowClass(options.className, options.iconResource, &Form::WindowProc,
+                      options.dialog ? DLGWINDOWEXTRA : 0);
+  dialog_ = options.dialog;
+  dialogKeys_ = options.dialogKeys || options.dialog;
   commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
-  const PixelRect place = PlaceAtScale(options);
-  if (!::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(), options.style,
-                         place.left, place.top, place.Width(), place.Height(), nullptr, nullptr,
-                         ::GetModuleHandleW(nullptr), this))
-    ThrowSystemError("Cannot create the window");
-  // Made at the DPI the system named at sign-in, which need not be the one
-  // of the monitor the window is on now: then it is made again at that one's
-  // size, before anything is drawn or any child made.
-  if (const int dpi = Screen::WindowDpi(hwnd_); dpi > 0 && dpi != scale_.Dpi()) {
-    scale_ = Scale(dpi);
-    const PixelRect rescaled = PlaceAtScale(options);
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (!options.bounds) flags |= SWP_NOMOVE;  // where the system put it
-    ::SetWindowPos(hwnd_, nullptr, rescaled.left, rescaled.top, rescaled.Width(), rescaled.Height(),
-                   flags);
+  {
+    const BeingMade making(this);
+    if (!(dialog_ ? MakeDialog(options) : MakeWindow(options, PlaceAtScale(options))))
+      ThrowSystemError("Cannot create the window");
+  }
+  try {
+    // Made at the DPI the system named at sign-in, which need not be the one
+    // of the monitor the window is on now: then it is sized at that one's,
+    // before anything is drawn. A dialog is made at no size at all.
+    const int dpi = Screen::WindowDpi(hwnd_);
+    const bool rescaled = dpi > 0 && dpi != scale_.Dpi();
+    if (rescaled) scale_ = Scale(dpi);
+    if (rescaled || dialog_) {
+      const PixelRect place = PlaceAtScale(options);
+      UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+      if (!options.bounds) flags |= SWP_NOMOVE;  // where the system put it
+      ::SetWindowPos(hwnd_, nullptr, place.left, place.top, place.Width(), place.Height(), flags);
+    }
+    if (dialog_)
+      PlaceChildren();
+    else
+      MakeChildren();
+    for (ChildControl* child : children_) {
+      if (!child->hWnd()) ThrowSystemError("Cannot create a control");
+      child->OnMade();
+    }
+    for (const ChildControl* child : tipped_) tips_.Add(child->hWnd(), child->Layout().text);
+  } catch (...) {
+    Unload();  // a form is made whole, or not at all
+    throw;
   }
   for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
 }
 
-// CreateWindowEx's last argument is the form; WM_NCCREATE stores it with the
-// window and WM_NCDESTROY takes it away again.
+HWND Form::MakeWindow(const FormOptions& options, const PixelRect& place) {
+  return ::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(),
+                           options.style, place.left, place.top, place.Width(), place.Height(),
+                           nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
+// The dialog manager makes the window, of the form's own class, and every
+// child control, in tab order; a control it cannot make fails the whole.
+HWND Form::MakeDialog(const FormOptions& options) {
+  std::vector<DialogItem> items;
+  for (std::size_t i = 0; i < children_.size(); ++i)
+    items.push_back({children_[i]->WindowClass(), children_[i]->Layout().text,
+                     children_[i]->Style(), static_cast<WORD>(kFirstChildId + i)});
+  const std::vector<WORD> layout =
+      DialogTemplate(options.className, options.caption, options.style, options.exStyle, items);
+  std::optional<CommonControls> look;
+  if (commonControls_) look.emplace();
+  HWND made = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr),
+                                           reinterpret_cast<const DLGTEMPLATE*>(layout.data()),
+                                           nullptr, nullptr, 0);
+  if (!made) return nullptr;
+  // The dialog's layout follows the form's twips at every DPI, not the
+  // dialog manager's scaling of dialog units (Windows 10 1703 and later).
+  using SetBehaviour = BOOL(WINAPI*)(HWND, int, int);
+  static const auto setBehaviour = FindFunction<SetBehaviour>(::GetModuleHandleW(L"user32.dll"),
+                                                               "SetDialogDpiChangeBehavior");
+  constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+  if (setBehaviour) setBehaviour(made, kDisableAll, kDisableAll);
+  for (std::size_t i = 0; i < children_.size(); ++i)
+    children_[i]->Attach(this, ::GetDlgItem(made, static_cast<int>(kFirstChildId + i)));
+  return made;
+}
+
+// Each made in its box at the form's scale, in its font.
+void Form::MakeChildren() {
+  std::optional<CommonControls> look;
+  if (commonControls_) look.emplace();
+  for (std::size_t i = 0; i < children_.size(); ++i) {
+    ChildControl& child = *children_[i];
+    const RECT r = ToPixels(child.Layout().box, scale_);
+    child.Attach(this, ::CreateWindowExW(0, child.WindowClass(), child.Layout().text.c_str(),
+                                         child.Style(), r.left, r.top, r.right - r.left,
+                                         r.bottom - r.top, hwnd_,
+                                         reinterpret_cast<HMENU>(kFirstChildId + i),
+                                         ::GetModuleHandleW(nullptr), nullptr));
+    if (!child.hWnd()) ThrowSystemError("Cannot create a control");
+    SetChildFont(child);
+  }
+}
+
+void Form::SetChildFont(const ChildControl& child) {
+  if (child.Layout().font.face)
+    ::SendMessageW(child.hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(Font(child.Layout().font)),
+                   TRUE);
+}
+
+void Form::PlaceChildren() {
+  for (ChildControl* child : children_) {
+    const RECT r = ToPixels(child->Layout().box, scale_);
+    ::SetWindowPos(child->hWnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    SetChildFont(*child);
+  }
+}
+
+ChildControl* Form::ChildFor(HWND window) const {
+  if (!window) return nullptr;
+  for (ChildControl* child : children_)
+    if (child->hWnd() == window) return child;
+  return nullptr;
+}
+
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Form* form = nullptr;
-  if (message == WM_NCCREATE) {
-    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+  if (message == WM_NCCREATE && formBeingMade) {
+    form = formBeingMade;
     form->hwnd_ = hwnd;
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     FormMade(form);
@@ -98,14 +205,16 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   }
   if (!form) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    const LRESULT result = ::DefWindowProcW(hwnd, message, wParam, lParam);
+    const LRESULT result = form->DefaultAnswer(message, wParam, lParam);
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->Detach();
     return result;
   }
   // Nothing may unwind through the system's code that called us.
   try {
-    return form->HandleMessage(message, wParam, lParam);
+    if (const std::optional<LRESULT> answer = form->HandleMessage(message, wParam, lParam))
+      return *answer;
+    return form->DefaultAnswer(message, wParam, lParam);
   } catch (const std::exception& error) {
     ReportError(error);
   } catch (...) {
@@ -114,29 +223,33 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   return 0;
 }
 
+LRESULT Form::DefaultAnswer(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return dialog_ ? ::DefDlgProcW(hwnd_, message, wParam, lParam)
+                 : ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
 void Form::Detach() {
   hwnd_ = nullptr;
   accessibility_.Disconnect();
   tips_.Clear();
-  children_.Clear();
+  for (ChildControl* child : children_) child->Detach();
   backBuffer_.Release();
-  pressed_ = nullptr;
   for (Timer* timer : timers_) timer->Detach();
   FormGone(this);
 }
 
-LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Client mouse messages only: WM_MOUSEWHEEL's point is the screen's.
-  if (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
-    tips_.Relay(hwnd_, message, wParam, lParam);
+std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers everything
+      if (dialog_) break;  // a dialog is drawn in the system's colours
+      return 1;            // WM_PAINT covers everything
     case WM_PAINT:
+      if (dialog_) break;
       OnPaintBegins();
       backBuffer_.Paint(hwnd_, [this](HDC dc, const RECT& area) { PaintClient(dc, area); });
       return 0;
     case WM_PRINTCLIENT: {
+      if (dialog_) break;
       RECT client;
       ::GetClientRect(hwnd_, &client);
       PaintClient(reinterpret_cast<HDC>(wParam), client);
@@ -149,49 +262,43 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           break;
         }
       return 0;
-    case WM_LBUTTONDOWN:
-      pressed_ = ClickableAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      if (pressed_) ::SetCapture(hwnd_);
-      return 0;
-    case WM_LBUTTONUP: {
-      Control* pressed = pressed_;
-      pressed_ = nullptr;
-      if (::GetCapture() == hwnd_) ::ReleaseCapture();
-      // The click may unload this form: it is the last thing done here.
-      if (pressed && ClickableAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) == pressed)
-        pressed->Click();
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      pressed_ = nullptr;
-      return 0;
+    case WM_INITDIALOG:
+      return TRUE;  // the first control in the tab order takes the focus
     case WM_COMMAND:
-      // Esc, as IsDialogMessage tells it when no button is Esc's.
-      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
-        OnCancel();
-        return 0;
-      }
-      children_.Route(message, wParam, lParam);
+      // Back to the control that raised it; the handler may unload the form.
+      if (ChildControl* child = ChildFor(reinterpret_cast<HWND>(lParam)))
+        child->OnCommand(HIWORD(wParam));
+      else if (lParam == 0)
+        OnCommand(LOWORD(wParam));
       return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      children_.Route(message, wParam, lParam);
+      if (ChildControl* child = ChildFor(reinterpret_cast<HWND>(lParam))) child->OnScroll();
       return 0;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (ChildControl* child = ChildFor(item.hwndItem)) {
+        child->OnDraw(item);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_SETCURSOR:
+      tips_.PointerOver(hwnd_, reinterpret_cast<HWND>(wParam));
+      break;
     case DM_GETDEFID:
-      if (HWND button = DefaultButton()) return MAKELRESULT(::GetDlgCtrlID(button), DC_HASDEFID);
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      // Check boxes and sliders stand on the form's own colour.
-      ::SetBkColor(reinterpret_cast<HDC>(wParam), backColor_);
-      return reinterpret_cast<LRESULT>(backBrush_.get());
-    case WM_GETOBJECT:
-      if (const LRESULT answer = accessibility_.Answer(hwnd_, wParam, lParam, tips_.Entries()))
-        return answer;
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
-    case Accessibility::kPressMessage:
-      PressTipped(static_cast<std::size_t>(wParam));
+      if (!dialog_) return FocusedButtonId();
+      break;
+    case WM_NEXTDLGCTL:
+      // The dialog manager's arrow keys, on a window that is no dialog.
+      if (dialog_) break;
+      if (HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                     : ::GetNextDlgTabItem(hwnd_, ::GetFocus(), wParam != 0))
+        ::SetFocus(next);
       return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = accessibility_.Answer(hwnd_, wParam, lParam)) return answer;
+      break;
     case kTrayMessage:
       OnTrayNotification(static_cast<std::uint32_t>(lParam));
       return 0;
@@ -205,11 +312,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Before any handler converts twips with the old figures.
       Screen::Refresh();
       OnDisplayChange();
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+      break;
     case WM_SETTINGCHANGE:
       Screen::Refresh();
       if (wParam == SPI_SETWORKAREA) OnWorkAreaChange();
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+      break;
     case WM_TIMECHANGE:
       OnTimeChange();
       return 0;
@@ -221,15 +328,22 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       OnDestroy();
-      return 0;
-    case WM_ACTIVATE:
-      if (dialogKeys_ && children_.KeepFocus(hwnd_, wParam)) return 0;
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+      break;
     default:
       if (message >= 0xC000 && message <= 0xFFFF && OnRegisteredMessage(message, wParam, lParam))
         return 0;
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+      break;
   }
+  return std::nullopt;
+}
+
+// Enter presses the button that has the focus, as in a dialog; the dialog
+// manager asks which (DM_GETDEFID), and a window that is no dialog says.
+std::optional<LRESULT> Form::FocusedButtonId() const {
+  HWND focus = ::GetFocus();
+  if (!ChildFor(focus) || !(::SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+    return std::nullopt;
+  return MAKELRESULT(::GetDlgCtrlID(focus), DC_HASDEFID);
 }
 
 void Form::OnDpiChanged(int, const RECT& suggested) {
@@ -266,26 +380,13 @@ PixelRect Form::PlaceAtScale(const FormOptions& options) const {
 
 void Form::RescaleTo(int dpi) {
   scale_ = Scale(dpi);
-  fonts_.Clear();
   for (Control* control : controls_) control->OnDpiChanged();
-  tips_.Relayout(hwnd_);
-  children_.Relayout(scale_, [this](const FontStyle& style) { return Font(style); });
+  // The fonts of the old scale are deleted once no control holds them.
+  FontCache oldFonts = std::move(fonts_);
+  fonts_ = FontCache();
+  PlaceChildren();
+  for (ChildControl* child : children_) child->OnDpiChanged();
   ::InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-Control* Form::ClickableAt(POINT pixel) const {
-  for (Control* control : controls_) {
-    const RECT r = control->PixelRect();
-    if (control->Clickable() && ::PtInRect(&r, pixel)) return control;
-  }
-  return nullptr;
-}
-
-void Form::PressTipped(std::size_t index) {
-  const std::vector<AccessibleButton> buttons = Accessibility::Buttons(tips_.Entries());
-  for (Control* control : controls_)
-    if (index < buttons.size() && control == buttons[index].control)
-      return control->Click();  // may unload the form
 }
 
 void Form::AddControl(Control& control) {
@@ -298,9 +399,9 @@ void Form::AddTimer(Timer& timer) {
   if (hwnd_) timer.Attach(hwnd_, timers_.size());
 }
 
-HWND Form::CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style) {
-  return children_.Create(hwnd_, scale_, windowClass, layout, style, Font(layout.font),
-                          commonControls_);
+void Form::AddChild(ChildControl& control, bool withTip) {
+  children_.push_back(&control);
+  if (withTip) tipped_.push_back(&control);
 }
 
 void Form::Show() {

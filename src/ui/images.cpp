@@ -121,4 +121,19 @@ UniqueIcon LoadIconAtSize(int resourceId, int width, int height) {
       ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, width, height, 0)));
 }
 
+SIZE IconSize(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !::GetIconInfo(icon, &info)) return {0, 0};
+  // GetIconInfo hands over copies of the icon's bitmaps.
+  const UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+  const SIZE size = BitmapSize(colour ? colour.get() : mask.get());
+  return {size.cx, colour ? size.cy : size.cy / 2};  // a mask alone holds two images
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP b{};
+  if (!bitmap || !::GetObjectW(bitmap, sizeof b, &b)) return {0, 0};
+  return {b.bmWidth, b.bmHeight < 0 ? -b.bmHeight : b.bmHeight};
+}
+
 }  // namespace kelbo

@@ -16,7 +16,8 @@ HICON SharedIcon(HINSTANCE instance, int resource, int sizeMetric) {
 
 }  // namespace
 
-void RegisterWindowClass(const wchar_t* className, int iconResource, WNDPROC procedure) {
+void RegisterWindowClass(const wchar_t* className, int iconResource, WNDPROC procedure,
+                         int windowExtra) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -24,6 +25,7 @@ void RegisterWindowClass(const wchar_t* className, int iconResource, WNDPROC pro
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = procedure;
+  wc.cbWndExtra = windowExtra;
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = className;

@@ -35,6 +35,16 @@ class Rendering {
     ScopedSelect select(memory_.get(), bitmap_.get());
     form.PaintClient(memory_.get(), client);
   }
+  // A child window as it draws itself (WM_PRINTCLIENT).
+  explicit Rendering(HWND window) {
+    RECT client;
+    ::GetClientRect(window, &client);
+    WindowDc screen(nullptr);
+    memory_.reset(::CreateCompatibleDC(screen.dc()));
+    bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
+    ScopedSelect select(memory_.get(), bitmap_.get());
+    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory_.get()), PRF_CLIENT);
+  }
   COLORREF Pixel(POINT at) const {
     ScopedSelect select(memory_.get(), bitmap_.get());
     return ::GetPixel(memory_.get(), at.x, at.y);
@@ -93,6 +103,14 @@ inline void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
 inline void SoonInsideTheLoop(std::function<void()> action) {
   PendingAction() = std::move(action);
   ::SetTimer(nullptr, 0, 200, RunPendingAction);
+}
+
+// A child window's box in its parent's client area.
+inline RECT BoxInParent(HWND child) {
+  RECT r;
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }
 
 inline POINT Centre(const RECT& r) {

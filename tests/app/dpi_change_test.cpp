@@ -40,7 +40,7 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
   frm.Show();
   PumpFor(100);  // the pictures are decoded
   const Lamp& lamp = *frm.Face().LampAt(ClockFace::Row::Second, 1);
-  const auto& picture = dynamic_cast<const Picture&>(*frm.FindControl("imgMin"));
+  const PictureButton& picture = frm.imgMin();
   const struct {
     int dpi, side, diameter, fontHeight;
     SIZE picture;
@@ -110,61 +110,13 @@ TEST(DpiChange, TheDiscIsMadeAgainAtEachScaleAndNothingLeaks) {
       << "; now:" << GdiObjectTypesOf(::GetCurrentProcess());
 }
 
-// The box the tooltip window of this thread holds for a control's tip.
-struct ToolSearch {
-  TTTOOLINFOW tool{};
-  bool found = false;
-};
-BOOL CALLBACK AskTooltip(HWND window, LPARAM data) {
-  auto& s = *reinterpret_cast<ToolSearch*>(data);
-  wchar_t name[64];
-  ::GetClassNameW(window, name, 64);
-  if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 &&
-      ::SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&s.tool)))
-    s.found = true;
-  return !s.found;
-}
-RECT ToolRect(HWND owner, const Control& control) {
-  ToolSearch search;
-  search.tool.cbSize = sizeof search.tool;
-  search.tool.hwnd = owner;
-  search.tool.uId = reinterpret_cast<UINT_PTR>(&control);
-  ::EnumThreadWindows(::GetCurrentThreadId(), AskTooltip, reinterpret_cast<LPARAM>(&search));
-  EXPECT_TRUE(search.found) << "no tooltip holds the control's tip";
-  return search.tool.rect;
-}
-
-TEST(DpiChange, EachTipFollowsItsPictureToTheNewScale) {
-  Owned<FrmMain> frm;
-  frm.Load();
-  frm.Show();
-  const Control& picture = *frm.FindControl("imgMin");
-  const RECT before = picture.PixelRect();
-  // The tooltip window is made when the pointer first comes over a tip.
-  ::SendMessageW(frm.hWnd(), WM_MOUSEMOVE, 0,
-                 MAKELPARAM((before.left + before.right) / 2, (before.top + before.bottom) / 2));
-  RECT suggested;
-  ::GetWindowRect(frm.hWnd(), &suggested);
-  suggested.right = suggested.left + 268;
-  suggested.bottom = suggested.top + 268;
-  ::SendMessageW(frm.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&suggested));
-  const RECT after = picture.PixelRect();
-  ASSERT_NE(after.top, before.top);
-  const RECT tip = ToolRect(frm.hWnd(), picture);
-  EXPECT_EQ(tip.left, after.left);
-  EXPECT_EQ(tip.top, after.top);
-  EXPECT_EQ(tip.right, after.right);
-  EXPECT_EQ(tip.bottom, after.bottom);
-}
-
 // What the disc draws and where it takes clicks, in pixels, as text that
 // tells what differs.
 std::string Text(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
          "," + std::to_string(r.bottom);
 }
-std::string Measure(const FrmMain& frm, const Lamp& lamp, const Control& picture) {
+std::string Measure(const FrmMain& frm, const Lamp& lamp, HWND picture) {
   RECT window, regionBox;
   ::GetWindowRect(frm.hWnd(), &window);
   UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
@@ -172,7 +124,7 @@ std::string Measure(const FrmMain& frm, const Lamp& lamp, const Control& picture
   ::GetRgnBox(region.get(), &regionBox);
   return "window " + Text(window) + ", region " + Text(regionBox) + ", lamp circle " +
          Text(lamp.CircleRect()) + " drawn " + std::to_string(DrawnDiameter(frm, lamp)) +
-         " across, picture " + Text(picture.PixelRect());
+         " across, picture " + Text(BoxInParent(picture));
 }
 
 // With two monitors at two scales, the options dialog dragged to the other
@@ -183,9 +135,8 @@ TEST(DpiChange, TheDialogsNewScaleLeavesTheDiscAtItsOwn) {
   frm.Load();
   frm.Show();
   const Lamp& lamp = *frm.Face().LampAt(ClockFace::Row::Second, 1);
-  const Control& picture = *frm.FindControl("imgMin");
+  HWND picture = frm.imgMin().hWnd();
   const std::string before = Measure(frm, lamp, picture);
-  const RECT box = picture.PixelRect();
   frm.imgConfig_Click();
   ASSERT_NE(frm.frmConfig(), nullptr);
   RECT suggested{100, 100, 100 + 400, 100 + 300};
@@ -194,11 +145,12 @@ TEST(DpiChange, TheDialogsNewScaleLeavesTheDiscAtItsOwn) {
   ::InvalidateRect(frm.hWnd(), nullptr, FALSE);
   EXPECT_EQ(frm.GetScale().Dpi(), 96);
   EXPECT_EQ(Measure(frm, lamp, picture), before);
-  // A click on the middle of the picture as drawn is the picture's: the
-  // disc goes to the tray.
-  const LPARAM middle = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-  ::SendMessageW(frm.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
-  ::SendMessageW(frm.hWnd(), WM_LBUTTONUP, 0, middle);
+  // A click on the picture still puts the disc in the tray.
+  RECT box;
+  ::GetClientRect(picture, &box);
+  const LPARAM middle = MAKELPARAM(box.right / 2, box.bottom / 2);
+  ::SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  ::SendMessageW(picture, WM_LBUTTONUP, 0, middle);
   EXPECT_FALSE(frm.Visible());
   frm.Tray().Remove();
 }

@@ -167,17 +167,24 @@ HWND Tooltip() {
   return found;
 }
 
-TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAPicture) {
+// The system shows the tips, watching each button's window itself.
+TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAButton) {
   ASSERT_EQ(Tooltip(), nullptr);
-  const auto moveTo = [&](POINT at) {
-    ::SendMessageW(frm.hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-  };
-  moveTo({89, 40});  // over the lamps
+  HWND gear = frm.imgConfig().hWnd();
+  // What a button's window does as the pointer comes over it.
+  ::SendMessageW(frm.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(frm.hWnd()), HTCLIENT);
   EXPECT_EQ(Tooltip(), nullptr);
-  const Control* gear = frm.FindControl("imgConfig");
-  ASSERT_NE(gear, nullptr);
-  moveTo(Centre(gear->PixelRect()));
-  EXPECT_NE(Tooltip(), nullptr);
+  ::SendMessageW(frm.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(gear), HTCLIENT);
+  ASSERT_NE(Tooltip(), nullptr);
+  wchar_t text[64]{};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = frm.hWnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(gear);
+  tool.lpszText = text;
+  ASSERT_TRUE(::SendMessageW(Tooltip(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_EQ(tool.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), UINT{TTF_IDISHWND | TTF_SUBCLASS});
+  EXPECT_STREQ(text, L"Configure Options");
 }
 
 // Each picture button shows its picture over most of its box, not the disc's
@@ -186,16 +193,14 @@ TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAPicture) {
 TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
   frm.Show();
   PumpFor(100);
-  const Rendering face(frm);
-  for (const char* name : {"imgMin", "imgConfig", "imgExit"}) {
-    const Control* picture = frm.FindControl(name);
-    ASSERT_NE(picture, nullptr) << name;
-    const RECT box = picture->PixelRect();
+  for (const PictureButton* button : {&frm.imgMin(), &frm.imgConfig(), &frm.imgExit()}) {
+    const Rendering drawn(button->hWnd());
+    RECT box;
+    ::GetClientRect(button->hWnd(), &box);
     int covered = 0;
-    for (int y = box.top; y < box.bottom; ++y)
-      for (int x = box.left; x < box.right; ++x) covered += face.Pixel({x, y}) != frm.BackColor();
-    const int area = (box.right - box.left) * (box.bottom - box.top);
-    EXPECT_GT(covered * 3, area) << name;
+    for (int y = 0; y < box.bottom; ++y)
+      for (int x = 0; x < box.right; ++x) covered += drawn.Pixel({x, y}) != frm.BackColor();
+    EXPECT_GT(covered * 3, box.right * box.bottom) << button->Layout().text.size();
   }
 }
 

@@ -1,11 +1,10 @@
-// Controls of a form's layout. Lamps, labels and pictures are windowless and
-// painted by their form; push buttons, check boxes and sliders are windows of
-// their own, created by the form and destroyed with it.
+// The windowless controls of a form's layout: lamps, labels and pictures
+// that only show, painted by their form. Anything the user presses is a
+// child window (child_controls.h).
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "ui/geometry.h"
@@ -15,7 +14,6 @@
 namespace kelbo {
 
 class Form;
-class ImageDecoder;
 
 struct FontStyle {
   const wchar_t* face;
@@ -41,8 +39,6 @@ class Control {
   RECT PixelRect() const;
 
   virtual void Paint(HDC dc) const = 0;
-  virtual bool Clickable() const { return false; }
-  virtual void Click() {}
   // The DPI changed: whatever was made at the old pixel size is made again.
   virtual void OnDpiChanged() {}
 
@@ -94,53 +90,21 @@ class Label : public Control {
   FontStyle font_{};
 };
 
-// A picture scaled to its box, with a click.
+// An icon scaled to its box, loaded when it is first painted or measured:
+// a picture that is never seen costs nothing.
 class Picture : public Control {
  public:
-  Picture(std::string name, TwipsRect box) : Control(std::move(name), box) {}
-  // A JPEG resource, shown once decoded by DecodeJpeg; until then the box is
-  // bare.
-  void SetJpegResource(int resourceId) { jpegResource_ = resourceId; }
-  // Decodes the JPEG resource at the box's pixel size, and repaints.
-  void DecodeJpeg(const ImageDecoder& decoder);
-  // An icon resource, loaded at the box's pixel size when it is first
-  // painted or measured: a picture that is never seen costs nothing.
-  void LoadIconResource(int resourceId);
-  // Made again at the box's new pixel size.
-  void OnDpiChanged() override;
-  SIZE PictureSizeForTesting() const;  // of what it shows; 0 x 0 when bare
-  void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
+  Picture(std::string name, TwipsRect box, int iconResource)
+      : Control(std::move(name), box), iconResource_(iconResource) {}
+  void OnDpiChanged() override { icon_.reset(); }  // loaded again at the new size
+  SIZE PictureSizeForTesting() const;
   void Paint(HDC dc) const override;
-  bool Clickable() const override { return static_cast<bool>(onClick_); }
-  void Click() override { onClick_(); }
 
  private:
   HICON Icon() const;
 
-  UniqueBitmap bitmap_;
   mutable UniqueIcon icon_;
-  int jpegResource_ = 0;
-  int iconResource_ = 0;
-  std::function<void()> onClick_;
-};
-
-// What every windowed child control is made from.
-struct ChildLayout {
-  TwipsRect box;
-  std::wstring text;
-  FontStyle font;
-  bool tabStop;
-};
-
-class ChildControl {
- public:
-  ChildControl() = default;
-  ChildControl(const ChildControl&) = delete;
-  ChildControl& operator=(const ChildControl&) = delete;
-  HWND hWnd() const { return hwnd_; }
-
- protected:
-  HWND hwnd_ = nullptr;  // destroyed by the parent window
+  int iconResource_;
 };
 
 }  // namespace kelbo

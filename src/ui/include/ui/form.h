@@ -1,5 +1,7 @@
 // A form: one top-level window built from a layout, owning its HWND, its
-// windowless controls' painting, its timers and its child controls' events.
+// windowless controls' painting, its timers and its child controls. A form
+// is a window of its own class, or a dialog that the dialog manager makes
+// from a template of its child controls.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +16,7 @@
 
 #include "ui/accessible_form.h"
 #include "ui/back_buffer.h"
-#include "ui/child_routing.h"
+#include "ui/child_controls.h"
 #include "ui/control.h"
 #include "ui/font_cache.h"
 #include "ui/handles.h"
@@ -33,7 +35,12 @@ struct FormOptions {
   DWORD exStyle = 0;
   COLORREF backColor = 0;
   TwipsSize clientSize{};   // as designed; start-up code may resize
-  bool dialogKeys = false;  // Tab, arrows, Enter and Esc move between child controls
+  // Tab, the arrows, Enter and Space move between the child controls and
+  // press them, as in a dialog.
+  bool dialogKeys = false;
+  // Made by the dialog manager: tab order, the default button, Esc, the
+  // focus kept across deactivation are the system's (dialog keys on).
+  bool dialog = false;
   int iconResource = 0;     // the title bar's and task switcher's icon; 0 for none
                             // (loaded as the class is registered: under Wine,
                             // handing icons to the window manager costs about
@@ -145,25 +152,18 @@ class Form {
   // Keyboard navigation for forms that want it; true when the message was used.
   static bool PreTranslateMessage(MSG& message);
 
-  // For windowed child controls: they are created here and report through
-  // these handlers.
-  HWND CreateChild(const wchar_t* windowClass, const ChildLayout& layout, DWORD style);
-  void OnCommand(HWND child, std::function<void(WORD code)> handler) {
-    children_.OnCommand(child, std::move(handler));
-  }
-  void OnScroll(HWND child, std::function<void()> handler) {
-    children_.OnScroll(child, std::move(handler));
-  }
-
-  // The parts a form is composed of. Controls paint in the order added.
+  // The parts a form is composed of, added before its window is made.
+  // Windowless controls paint in the order added. Child controls are made
+  // in the order added, which is their tab order; one with a tip shows its
+  // text as the tip.
   void AddControl(Control& control);
   void AddTimer(Timer& timer);
-  void AddTooltip(const Control& control, const std::wstring& text) { tips_.Add(control, text); }
-  // What assistive technology reads of the form; its buttons are the
-  // clickable controls with tips, named by their tips.
+  void AddChild(ChildControl& control, bool withTip = false);
+  // What assistive technology reads of the form itself.
   void MakeAccessible(AccessibleDescription description) {
     accessibility_.Describe(std::move(description));
   }
+  HBRUSH BackBrush() const { return backBrush_.get(); }
   HFONT Font(const FontStyle& wanted) { return fonts_.Get(wanted, scale_.Dpi()); }
   // The pixels a lamp of this size and look is drawn from; valid until the
   // next call.
@@ -177,11 +177,9 @@ class Form {
   // the derived part is gone, and so are its handlers for the window's last
   // messages. That is reported as an error; then the window is closed.
   virtual ~Form();
-  // Throws std::runtime_error with the system's reason when the window
-  // cannot be made.
+  // Makes the window and its child controls. Throws std::runtime_error with
+  // the system's reason when they cannot be made; nothing is left open then.
   void CreateForm(const FormOptions& options);
-  // The child control that has the keyboard focus when the form first opens.
-  void SetInitialFocus(HWND child) { children_.SetFocusTarget(child); }
 
   // The messages a form may answer, each decoded and called from one place
   // in the form's window procedure; the defaults do what the system would.
@@ -197,18 +195,26 @@ class Form {
   virtual void OnTrayNotification(std::uint32_t) {}
   virtual void OnPaintBegins() {}  // WM_PAINT, before the paint
   virtual void OnDestroy() {}      // WM_DESTROY
-  // Dialog keys: the button Enter presses (DM_GETDEFID), and Esc (IDCANCEL).
-  virtual HWND DefaultButton() const { return nullptr; }
-  virtual void OnCancel() {}
+  // WM_COMMAND that no child control raised: a menu's, or Esc's IDCANCEL.
+  virtual void OnCommand(int) {}
   // A message registered at run time (RegisterWindowMessage), which no case
   // can name: true when the form took it.
   virtual bool OnRegisteredMessage(UINT, WPARAM, LPARAM) { return false; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  Control* ClickableAt(POINT pixel) const;
-  void PressTipped(std::size_t index);
+  // The answer to a message, or nothing for the system's default.
+  std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultAnswer(UINT message, WPARAM wParam, LPARAM lParam) const;
+  HWND MakeWindow(const FormOptions& options, const PixelRect& place);
+  HWND MakeDialog(const FormOptions& options);
+  void MakeChildren();
+  void SetChildFont(const ChildControl& child);
+  ChildControl* ChildFor(HWND window) const;
+  // Enter on a window that is no dialog: the button with the focus.
+  std::optional<LRESULT> FocusedButtonId() const;
+  // Each child control to its box at the form's scale, in its font.
+  void PlaceChildren();
   // The DPI changed: fonts, pictures and child windows are made again for
   // it. The form's own size is the derived form's, or the system's advice.
   void RescaleTo(int dpi);
@@ -227,18 +233,19 @@ class Form {
   Scale scale_;
   std::optional<PixelRect> held_;  // while a HeldBounds lasts
   bool dialogKeys_ = false;
+  bool dialog_ = false;
   bool commonControls_ = false;
   COLORREF backColor_ = 0;
-  UniqueBrush backBrush_;  // for child controls drawn on the form's colour
+  UniqueBrush backBrush_;  // for pictures drawn on the form's colour
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
+  std::vector<ChildControl*> children_;
+  std::vector<const ChildControl*> tipped_;
   FontCache fonts_;
   LampRasters lampRasters_;
   BackBuffer backBuffer_;
-  ChildRouting children_;
   Tooltips tips_;
   Accessibility accessibility_;
-  Control* pressed_ = nullptr;
 };
 
 // A form as its owner holds it. Its window is destroyed here, while the

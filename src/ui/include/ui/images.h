@@ -38,4 +38,8 @@ BITMAPINFO TopDownDibInfo(int width, int height);
 // An icon resource at the size asked for; the system picks the closest image.
 UniqueIcon LoadIconAtSize(int resourceId, int width, int height);
 
+// The pixel size of an icon's or a bitmap's image; 0 x 0 for none.
+SIZE IconSize(HICON icon);
+SIZE BitmapSize(HBITMAP bitmap);
+
 }  // namespace kelbo

@@ -1,7 +1,9 @@
-// The tips of a form's windowless controls: one tooltip window, made when
-// the pointer first comes over one of them (making it loads the common
-// controls, which a form whose tips are never asked for does without), and
-// fed the form's mouse messages by the form.
+// The tips of a form's child controls, shown by the system's tooltip
+// control, which watches each control's window itself (TTF_IDISHWND |
+// TTF_SUBCLASS): they follow their controls wherever and however large they
+// are. The tooltip window is made when the pointer first comes over a
+// control with a tip: making it loads the common controls, which a form
+// whose tips are never asked for does without.
 #pragma once
 
 #include <windows.h>
@@ -14,20 +16,13 @@
 
 namespace kelbo {
 
-class Control;
-
 class Tooltips {
  public:
-  void Add(const Control& control, std::wstring text);
-  // A client mouse message of `owner`, the form the tips belong to.
-  void Relay(HWND owner, UINT message, WPARAM wParam, LPARAM lParam);
+  void Add(HWND control, std::wstring text) { tips_.emplace_back(control, std::move(text)); }
+  // The pointer is over `control`, a child window of `owner`.
+  void PointerOver(HWND owner, HWND control);
   // The form's window is gone, and the tips with it.
   void Clear();
-  // The controls' boxes changed (a new display scale): each tip follows its
-  // control.
-  void Relayout(HWND owner);
-  // The controls that have tips, and their texts, in the order added.
-  const std::vector<std::pair<const Control*, std::wstring>>& Entries() const { return tips_; }
 
  private:
   void Make(HWND owner);
@@ -38,7 +33,7 @@ class Tooltips {
   // The window system could not make it: the tips are done without, rather
   // than tried again on every move of the pointer.
   bool unavailable_ = false;
-  std::vector<std::pair<const Control*, std::wstring>> tips_;
+  std::vector<std::pair<HWND, std::wstring>> tips_;
 };
 
 }  // namespace kelbo
