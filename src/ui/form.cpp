@@ -283,6 +283,11 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
       }
       break;
     }
+    case WM_LBUTTONDOWN:
+      // A click where no control is takes the keyboard back from them: Tab
+      // then starts again at the first, as in a window just activated.
+      if (dialogKeys_ && !dialog_) ::SetFocus(hwnd_);
+      break;
     case WM_SETCURSOR:
       tips_.PointerOver(hwnd_, reinterpret_cast<HWND>(wParam));
       break;

@@ -88,11 +88,15 @@ TEST(KeyboardPress, EnterAndSpacePressTheFocusedButton) {
   }
 }
 
-TEST_F(Keyboard, ASecondStartPutsTheKeyboardOnTheFirstButton) {
-  ::SetFocus(frm.hWnd());
+TEST_F(Keyboard, ASecondStartPutsTheKeyboardOnTheFirstButtonAndAClickTakesItBack) {
   frm.imgMin_Click();
   frm.ShowOnRequest();
   EXPECT_TRUE(frm.Visible());
+  EXPECT_EQ(::GetFocus(), frm.imgConfig().hWnd());
+  ::SendMessageW(frm.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(89, 10));
+  ::SendMessageW(frm.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(89, 10));
+  EXPECT_EQ(::GetFocus(), frm.hWnd());
+  Press(VK_TAB);
   EXPECT_EQ(::GetFocus(), frm.imgConfig().hWnd());
 }
 

@@ -46,7 +46,7 @@ def one_round(app, tray):
 
     left, top, width, _ = app.geometry()
     click(left + width // 2, top + 12)  # the disc's own background
-    keys("Tab", "space")
+    keys("Tab", "Tab", "Tab", "Tab", "space")  # past the three picture buttons
     prompt = app.wait_for_window("Set Transparency", timeout=10)
     run("xdotool", "windowfocus", prompt)
     keys("Escape")

@@ -1,6 +1,6 @@
 """The hidden "Set Tran" button, reached from the keyboard as a user would:
-click the disc, Tab, Space. The real prompt takes real typing, and the disc's
-opacity follows; bad text brings the error message instead."""
+click the disc, Tab past the three picture buttons, Space. The real prompt
+takes real typing, and the disc's opacity follows; bad text brings the error message instead."""
 
 import sys
 
@@ -11,7 +11,7 @@ from desktop import App, click, keys, opacity, run, save_screenshot, wait_until
 def open_prompt(app):
     left, top, width, _ = app.geometry()
     click(left + width // 2, top + 12)  # the disc's own background, above the lamps
-    keys("Tab", "space")
+    keys("Tab", "Tab", "Tab", "Tab", "space")  # past the three picture buttons
     prompt = app.wait_for_window("Set Transparency", timeout=10)
     run("xdotool", "windowfocus", prompt)  # no window manager here to do it
     return prompt
