@@ -26,7 +26,9 @@ void PushButton::Click() const {
 }
 
 void PushButton::OnCommand(WORD code) {
-  if (code == BN_CLICKED) onClick_();  // may unload the form
+  // An owner-drawn button takes the second click of a quick pair as a
+  // double click: that is a press too, as it is on a push button.
+  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) onClick_();  // may unload the form
 }
 
 PictureButton::PictureButton(ChildLayout layout, Picture picture, std::function<void()> onClick)

@@ -157,6 +157,18 @@ TEST_F(Tray, ExitFromInsideTheMenuRemovesTheIconAndEnds) {
   EXPECT_FALSE(frm.Tray().BusyForTesting());
 }
 
+// Owner-drawn buttons take a quick second click as a double click: the
+// disc goes away again all the same.
+TEST_F(Tray, AQuickSecondClickOnTheArrowPutsTheDiscAwayToo) {
+  HWND arrow = frm.imgMin().hWnd();
+  for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+    ::SendMessageW(arrow, press, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageW(arrow, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(frm.Tray().InTray()) << press;
+    frm.mnuShow_Click();
+  }
+}
+
 TEST_F(Tray, ExitPictureEndsWithoutAnIcon) {
   frm.imgExit_Click();
   EXPECT_FALSE(frm.IsLoaded());
