@@ -54,6 +54,9 @@ class FrmMain : public Form {
   void OnEndRequest(UINT message) { endRequest_ = message; }
 
   Timer tmr1;  // the clock tick, every second
+  // The picture buttons' JPEGs, decoded once the disc is on the screen (the
+  // first paint starts a short timer for it) or now.
+  void DecodePictures();
 
   ClockFace& Face() { return face_; }
   const ClockFace& Face() const { return face_; }
@@ -82,7 +85,6 @@ class FrmMain : public Form {
 
  private:
   void BuildLayout();
-  void DecodePictures();
   template <typename T>
   T& Own(std::unique_ptr<T> control);
   void AddFaceRow(ClockFace::Row row, int top, int firstPosition, int lastPosition,

@@ -42,10 +42,12 @@ const Libraries* Loaded() {
 
 }  // namespace
 
+// The form's client area: its name, role and value are answered here,
+// everything else (its children, where it is, its state) by the system's
+// object for the same window.
 class AccessibleForm final : public IAccessible {
  public:
-  // `system` is the system's object for the same client area, which answers
-  // for the child windows; this object takes over its reference.
+  // Takes over `system`'s reference.
   AccessibleForm(HWND window, const AccessibleDescription& description, IAccessible* system)
       : window_(window), description_(description), system_(system) {}
 
@@ -55,7 +57,6 @@ class AccessibleForm final : public IAccessible {
     system_ = nullptr;
   }
 
-  // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
@@ -75,9 +76,8 @@ class AccessibleForm final : public IAccessible {
 
   // IDispatch: clients of this object call IAccessible directly.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
+    if (count) *count = 0;
+    return count ? S_OK : E_POINTER;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
@@ -88,25 +88,13 @@ class AccessibleForm final : public IAccessible {
     return E_NOTIMPL;
   }
 
-  // IAccessible: the form itself is answered here, the rest by the system.
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    if (!parent) return E_POINTER;
-    *parent = nullptr;
-    return system_ ? system_->get_accParent(parent) : RPC_E_DISCONNECTED;
-  }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-    return system_ ? system_->get_accChildCount(count) : RPC_E_DISCONNECTED;
-  }
-  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-    return system_ ? system_->get_accChild(child, out) : RPC_E_DISCONNECTED;
-  }
+  // What the form itself is.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (!IsSelf(child)) return Forward(&IAccessible::get_accName, child, name);
-    if (!name) return E_POINTER;
-    return Text(description_.name, name);
+    if (!IsSelf(child)) return System<&IAccessible::get_accName>(child, name);
+    return name ? Text(description_.name, name) : E_POINTER;
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    if (!IsSelf(child)) return Forward(&IAccessible::get_accValue, child, value);
+    if (!IsSelf(child)) return System<&IAccessible::get_accValue>(child, value);
     if (!value) return E_POINTER;
     *value = nullptr;
     if (!description_.value) return S_FALSE;
@@ -116,52 +104,63 @@ class AccessibleForm final : public IAccessible {
       return E_FAIL;
     }
   }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return Forward(&IAccessible::get_accDescription, child, text);
-  }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!IsSelf(child)) return Forward(&IAccessible::get_accRole, child, role);
+    if (!IsSelf(child)) return System<&IAccessible::get_accRole>(child, role);
     if (!role) return E_POINTER;
     role->vt = VT_I4;
     role->lVal = description_.role;
     return S_OK;
   }
+
+  // The rest, the system's.
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return System<&IAccessible::get_accParent>(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+    return System<&IAccessible::get_accChildCount>(count);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+    return System<&IAccessible::get_accChild>(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    return System<&IAccessible::get_accDescription>(child, text);
+  }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    return Forward(&IAccessible::get_accState, child, state);
+    return System<&IAccessible::get_accState>(child, state);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return Forward(&IAccessible::get_accHelp, child, help);
+    return System<&IAccessible::get_accHelp>(child, help);
   }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-    return system_ ? system_->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::get_accHelpTopic>(file, child, topic);
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-    return Forward(&IAccessible::get_accKeyboardShortcut, child, shortcut);
+    return System<&IAccessible::get_accKeyboardShortcut>(child, shortcut);
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-    return system_ ? system_->get_accFocus(focus) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::get_accFocus>(focus);
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    return system_ ? system_->get_accSelection(selection) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::get_accSelection>(selection);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-    return Forward(&IAccessible::get_accDefaultAction, child, action);
+    return System<&IAccessible::get_accDefaultAction>(child, action);
   }
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-    return system_ ? system_->accSelect(flags, child) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::accSelect>(flags, child);
   }
   HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                         VARIANT child) override {
-    return system_ ? system_->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::accLocation>(left, top, width, height, child);
   }
   HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-    return system_ ? system_->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::accNavigate>(direction, start, end);
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
-    return system_ ? system_->accHitTest(x, y, hit) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::accHitTest>(x, y, hit);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return system_ ? system_->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
+    return System<&IAccessible::accDoDefaultAction>(child);
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -172,10 +171,10 @@ class AccessibleForm final : public IAccessible {
   bool IsSelf(const VARIANT& child) const {
     return window_ && child.vt == VT_I4 && child.lVal == CHILDID_SELF;
   }
-  template <typename Out>
-  HRESULT Forward(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, Out*), VARIANT child,
-                  Out* out) {
-    return system_ ? (system_->*get)(child, out) : RPC_E_DISCONNECTED;
+  // Once the form is gone, every question is answered RPC_E_DISCONNECTED.
+  template <auto Method, typename... Args>
+  HRESULT System(Args... args) {
+    return system_ ? (system_->*Method)(args...) : RPC_E_DISCONNECTED;
   }
   static HRESULT Text(const std::wstring& text, BSTR* out) {
     *out = Loaded()->allocString(text.c_str());

@@ -58,40 +58,4 @@ CommonControls::~CommonControls() {
   if (active_) ::DeactivateActCtx(0, cookie_);
 }
 
-namespace {
-
-struct Subclassing {
-  decltype(&::SetWindowSubclass) add = nullptr;
-  decltype(&::RemoveWindowSubclass) remove = nullptr;
-  decltype(&::DefSubclassProc) next = nullptr;
-};
-
-// From the version the windows are made of, found inside its context.
-const Subclassing& SubclassFunctions() {
-  static const Subclassing functions = [] {
-    const CommonControls look;
-    HMODULE library = LoadSystemLibrary(L"comctl32.dll");
-    return Subclassing{
-        FindFunction<decltype(&::SetWindowSubclass)>(library, "SetWindowSubclass"),
-        FindFunction<decltype(&::RemoveWindowSubclass)>(library, "RemoveWindowSubclass"),
-        FindFunction<decltype(&::DefSubclassProc)>(library, "DefSubclassProc")};
-  }();
-  return functions;
-}
-
-}  // namespace
-
-bool AddSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
-  const Subclassing& f = SubclassFunctions();
-  return f.add && f.remove && f.next && f.add(window, procedure, id, data);
-}
-
-void RemoveSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
-  if (const auto remove = SubclassFunctions().remove) remove(window, procedure, id);
-}
-
-LRESULT NextSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SubclassFunctions().next(window, message, wParam, lParam);
-}
-
 }  // namespace kelbo

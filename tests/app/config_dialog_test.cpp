@@ -130,8 +130,8 @@ TEST_F(ConfigDialog, EveryFreshOpeningIsCentred) {
     EXPECT_NEAR(centreY, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     RECT client;
     ::GetClientRect(dialog.hWnd(), &client);
-    EXPECT_EQ(client.right, frm.GetScale().ToPixelsX(3840));
-    EXPECT_EQ(client.bottom, frm.GetScale().ToPixelsY(2010));
+    EXPECT_EQ(client.right, 256);  // 3840 x 2010 twips at 96 DPI
+    EXPECT_EQ(client.bottom, 134);
     dialog.SetLeft(0);  // the user moves it away
     dialog.SetTop(0);
     CloseByTitleBar(dialog);

