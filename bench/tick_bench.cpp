@@ -7,21 +7,20 @@
 #include <cstdio>
 
 #include "app/environment.h"
+#include "app/system_environment.h"
 #include "main_window/frm_main.h"
 #include "ui/handles.h"
 
 namespace {
 
-class BenchEnvironment : public kelbo::Environment {
+// The real one, but for the time, the input counters and the dialogs.
+class BenchEnvironment : public kelbo::SystemEnvironment {
  public:
   kelbo::LocalTime time{12, 0, 0};
   std::uint32_t idle = 0;
   kelbo::LocalTime Now() override { return time; }
   std::uint32_t LastInputTick() override { return 0; }
   std::uint32_t TickCount() override { return idle; }
-  kelbo::PixelRect WorkArea() override {
-    return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  }
   void ShowMessage(const std::string&) override {}
   std::optional<std::wstring> Prompt(const std::wstring&, const std::wstring&) override {
     return {};

@@ -38,11 +38,25 @@ LocalTime ClockFace::Shown() const {
     int value = 0;
     for (int position = 1; position <= 6; ++position) {
       const Lamp* lamp = LampAt(row, position);
-      value = value * 2 + (lamp && lamp->FillColor() == kLitColour ? 1 : 0);
+      value = value * 2 + (lamp && lamp->FillColor() == colours_.lit ? 1 : 0);
     }
     return value;
   };
   return {read(Row::Hour), read(Row::Minute), read(Row::Second), 0};
+}
+
+void ClockFace::SetColours(const LampColours& colours) {
+  RECT changed{};
+  for (RowLamps& row : rows_)
+    for (auto& lamp : row) {
+      if (!lamp) continue;
+      const bool lit = lamp->FillColor() == colours_.lit;
+      (void)lamp->SetFillColor(lit ? colours.lit : colours.unlit);
+      const RECT circle = lamp->CircleRect();
+      ::UnionRect(&changed, &changed, &circle);
+    }
+  colours_ = colours;
+  if (!::IsRectEmpty(&changed)) repaint_(changed);
 }
 
 void ClockFace::PaintRow(std::int16_t value, std::size_t firstPosition, const RowLamps& lamps,
@@ -53,7 +67,7 @@ void ClockFace::PaintRow(std::int16_t value, std::size_t firstPosition, const Ro
     if (p >= lamps.size() || !lamps[p]) continue;
     // The circle, not the box: boxes overlap their neighbours (the seconds'
     // caption among them), which would be drawn again every second.
-    if (lamps[p]->SetFillColor(LampColour(BinaryBuffer[p - 1]))) {
+    if (lamps[p]->SetFillColor(LampColour(BinaryBuffer[p - 1], colours_))) {
       const RECT circle = lamps[p]->CircleRect();
       ::UnionRect(&changed, &changed, &circle);
     }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/environment.h"
+#include "clock/binary_digits.h"
 #include "ui/control.h"
 
 namespace kelbo {
@@ -32,6 +33,9 @@ class ClockFace {
   LocalTime ShowTime();
   // The time the lamps show now, read back from their colours.
   LocalTime Shown() const;
+  // Every lamp takes the new colours for the digit it shows, and is
+  // repainted.
+  void SetColours(const LampColours& colours);
 
  private:
   using RowLamps = std::array<std::unique_ptr<Lamp>, 7>;  // by digit position 1..6
@@ -41,6 +45,7 @@ class ClockFace {
 
   std::function<void(const RECT&)> repaint_;
   std::array<RowLamps, 3> rows_;
+  LampColours colours_ = kLampColours;
   // The digits of the row being drawn; empty between rows.
   std::string BinaryBuffer;
 };

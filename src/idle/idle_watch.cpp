@@ -17,13 +17,21 @@ void IdleWatch::Check() {
   // between would be later than "now".
   const std::uint32_t lastInput = Env().LastInputTick();
   const std::uint32_t now = Env().TickCount();
-  if (IsIdleTime(lastInput, now)) {
+  if (!held_ && IsIdleTime(lastInput, now)) {
     isIdle_ = true;
     driftTimer_.SetEnabled(true);
   } else {
     // The drift timer stops itself and brings the window home on its next tick.
     isIdle_ = false;
   }
+}
+
+void IdleWatch::Hold(bool held) {
+  held_ = held;
+  if (!held || !driftTimer_.Enabled()) return;
+  isIdle_ = false;
+  driftTimer_.SetEnabled(false);
+  window_.MoveTo(home_.left, home_.top);
 }
 
 void IdleWatch::MoveHome(TwipsPoint home) {

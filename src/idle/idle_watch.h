@@ -39,8 +39,11 @@ class IdleWatch {
   void ClearIdle() { isIdle_ = false; }
 
   // Raises IsIdle and starts the drift after more than 60 idle seconds;
-  // lowers IsIdle otherwise.
+  // lowers IsIdle otherwise, and while held.
   void Check();
+  // While held (the window stepped aside), there is no drift: one under way
+  // ends at once, with the window at home.
+  void Hold(bool held);
   // One drift step; on the first tick after IsIdle dropped, stops the drift
   // and puts the window home.
   void Step();
@@ -51,6 +54,7 @@ class IdleWatch {
   TwipsPoint home_{};
   Direction direction_ = kStartDirection;
   bool isIdle_ = false;
+  bool held_ = false;
 };
 
 }  // namespace kelbo

@@ -4,6 +4,7 @@
 
 #include "app/app_title.h"
 #include "app/environment.h"
+#include "app/front_window.h"
 #include "app/settings.h"
 #include "app/window_effects.h"
 #include "clock/second_timing.h"
@@ -111,6 +112,9 @@ void FrmMain::Form_Load() {
   SetWidth(kWindowSide);
   SetBackColor(kBackColour);
   tray_.Fill(hWnd(), IDI_CUBE, kAppTitle);
+  // The small icon of the disc's monitor, whose scale need not be the one
+  // Windows had at sign-in.
+  tray_.UseDpi(GetScale().Dpi());
   // For screen readers: the clock's name, and the time the face shows.
   MakeAccessible({kAppTitleW, ROLE_SYSTEM_CLOCK, [this] { return ShownTimeText(); }});
   tray_.OnLost([this] { Show(); });
@@ -125,6 +129,22 @@ void FrmMain::Form_Load() {
   settings::AlwaysOnTop = settings::kStartAlwaysOnTop;
   idle_.ClearIdle();
   tmr1_Timer();
+  if (Env().HighContrast()) ApplyLook();
+}
+
+// A high-contrast theme draws the disc in its own colours: the window's as
+// the background, lit lamps filled with the highlight colour, unlit ones
+// left empty, so that they differ by shape too; outlines and captions are
+// in the window-text colour already. The stored opacity is kept for when
+// the theme goes.
+void FrmMain::ApplyLook() {
+  const bool highContrast = Env().HighContrast();
+  const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+  SetBackColor(highContrast ? window : main_layout::kBackColour);
+  face_.SetColours(highContrast ? LampColours{::GetSysColor(COLOR_HIGHLIGHT), window}
+                                : kLampColours);
+  SetWindowTransparency(hWnd(), highContrast ? 255 : settings::TransparencyLevel);
+  ::RedrawWindow(hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 std::wstring FrmMain::ShownTimeText() const {
@@ -138,7 +158,25 @@ void FrmMain::tmr1_Timer() {
   // Re-armed on every tick, so the face turns just after each wall-clock
   // second, whenever this tick came.
   tmr1.SetInterval(DelayToNextSecond(shown.millisecond));
+  FollowFullScreen();
   CheckIdle();
+}
+
+void FrmMain::FollowFullScreen() {
+  const bool fullScreen = FullScreenInFrontOf(hWnd());
+  if (fullScreen == fullScreenInFront_) return;
+  fullScreenInFront_ = fullScreen;
+  // Only a disc on the screen steps aside; one in the tray stays there.
+  if (fullScreen && Visible()) StepAside(true);
+  if (!fullScreen && steppedAside_) StepAside(false);
+}
+
+// Hidden without the tray, and back without taking the keyboard from the
+// window the user is in; home, opacity and topmost band are kept.
+void FrmMain::StepAside(bool aside) {
+  steppedAside_ = aside;
+  idle_.Hold(aside);
+  SetVisible(!aside);
 }
 
 void FrmMain::CheckIdle() {
@@ -216,6 +254,7 @@ void FrmMain::OnTrayAction(TrayAction action) {
 void FrmMain::ShowOnRequest() {
   tray_.CancelRetries();  // a put-away still being retried must not hide it again
   const bool wasInTray = tray_.InTray();
+  if (steppedAside_) StepAside(false);  // asked for: it stays, full screen or not
   Show();
   if (wasInTray) tray_.Remove();
   FocusFirstButton();

@@ -77,6 +77,7 @@ class FrmMain : public Form {
   // The clock was set, or the machine woke up: the time is shown now, and
   // the seconds counted from there.
   void OnTimeChange() override { tmr1_Timer(); }
+  void OnColoursChange() override { ApplyLook(); }
   void OnResume() override { tmr1_Timer(); }
   void OnTrayNotification(std::uint32_t notification) override;
   void OnPaintBegins() override;
@@ -96,6 +97,15 @@ class FrmMain : public Form {
   void OnScreenChange();
 
   void FocusFirstButton();
+  // The face's own colours and opacity, or a high-contrast theme's colours,
+  // opaque, while one is on.
+  void ApplyLook();
+  // A full-screen program in front of the disc (a film, a game, a slide
+  // show): the disc steps aside, hidden, with no drift, and comes back as
+  // it was when the program goes. Only a change acts: a disc the user
+  // fetched over a full-screen program stays.
+  void FollowFullScreen();
+  void StepAside(bool aside);
 
   Timer picturesTimer_;  // once, just after the first paint
   ClockFace face_;
@@ -113,6 +123,8 @@ class FrmMain : public Form {
   UINT showRequest_ = 0;
   std::function<void()> onShowRequest_;
   UINT endRequest_ = 0;
+  bool fullScreenInFront_ = false;  // as last seen
+  bool steppedAside_ = false;
 
  protected:
   ~FrmMain() override = default;  // held as an Owned<FrmMain>

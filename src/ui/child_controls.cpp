@@ -60,6 +60,18 @@ SIZE PictureButton::PictureSizeForTesting() const {
   return picture_.iconResource ? IconSize(Icon()) : BitmapSize(bitmap_.get());
 }
 
+namespace {
+
+void DrawFocusCue(HDC dc, const RECT& box) {
+  const UniquePen pen(::CreatePen(PS_DOT, 1, ::GetSysColor(COLOR_WINDOWTEXT)));
+  ScopedSelect selectPen(dc, pen.get());
+  ScopedSelect selectBrush(dc, ::GetStockObject(NULL_BRUSH));
+  ::SetBkMode(dc, TRANSPARENT);
+  ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
+}
+
+}  // namespace
+
 // Into a memory bitmap first, so that a press or a focus change never shows
 // the bare box for a moment.
 void PictureButton::OnDraw(const DRAWITEMSTRUCT& item) const {
@@ -79,10 +91,11 @@ void PictureButton::OnDraw(const DRAWITEMSTRUCT& item) const {
       ScopedSelect selectPicture(source.get(), bitmap_.get());
       ::BitBlt(dc.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
     }
-    // The focus cue shows once the keyboard is used, as Windows shows it.
+    // The focus cue shows once the keyboard is used, as Windows shows it,
+    // dotted in the window-text colour (a high-contrast theme's too).
     const bool cueHidden = (item.itemState & ODS_NOFOCUSRECT) ||
                            (::SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
-    if ((item.itemState & ODS_FOCUS) && !cueHidden) ::DrawFocusRect(dc.get(), &all);
+    if ((item.itemState & ODS_FOCUS) && !cueHidden) DrawFocusCue(dc.get(), all);
     ::BitBlt(item.hDC, box.left, box.top, width, height, dc.get(), 0, 0, SRCCOPY);
   }
 }

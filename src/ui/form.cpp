@@ -321,6 +321,10 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_SETTINGCHANGE:
       Screen::Refresh();
       if (wParam == SPI_SETWORKAREA) OnWorkAreaChange();
+      if (wParam == SPI_SETHIGHCONTRAST) OnColoursChange();
+      break;
+    case WM_SYSCOLORCHANGE:
+      OnColoursChange();
       break;
     case WM_TIMECHANGE:
       OnTimeChange();

@@ -177,5 +177,26 @@ TEST(DpiChange, TheDiscIsMadeAtTheMonitorsScaleNotTheSignInOne) {
   EXPECT_LE(box.right, 178 - 2);
 }
 
+// On a monitor whose scale is not the one Windows had at sign-in, the tray
+// gets the small icon of the disc's scale, not a blurred one of the other.
+TEST(DpiChange, TheTrayIconIsMadeAtTheDiscsScale) {
+  struct Restore {
+    ~Restore() { Screen::UseDpi(0); }
+  } restore;
+  Screen::UseDpi(144);
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.Show();
+  ASSERT_TRUE(frm.Tray().Add());
+  ICONINFO icon{};
+  ASSERT_TRUE(::GetIconInfo(frm.Tray().Record().hIcon, &icon));
+  BITMAP colour{};
+  ::GetObjectW(icon.hbmColor, sizeof colour, &colour);
+  ::DeleteObject(icon.hbmColor);
+  ::DeleteObject(icon.hbmMask);
+  EXPECT_EQ(colour.bmWidth, 24);  // 16 at 96 DPI
+  frm.Tray().Remove();
+}
+
 }  // namespace
 }  // namespace kelbo::testing

@@ -22,6 +22,13 @@ class ScriptedEnvironment : public Environment {
   std::uint32_t now = 100'000;
   // The work area; the real one when not set.
   std::optional<PixelRect> workArea;
+  bool highContrast = false;
+  // The window in front and the monitors; the real ones when not set.
+  std::optional<HWND> foreground;
+  std::function<std::optional<PixelRect>(HWND)> monitorOf;
+  NotificationState notificationState = NotificationState::Other;
+  // Windows of this process that count as another program's.
+  std::vector<HWND> otherPrograms;
   std::vector<std::string> messages;
   // Answers to the prompt, in order; nothing is a Cancel.
   std::deque<std::optional<std::wstring>> answers;
@@ -50,6 +57,21 @@ class ScriptedEnvironment : public Environment {
     return now;
   }
   PixelRect WorkArea() override { return workArea ? *workArea : SystemEnvironment().WorkArea(); }
+  bool HighContrast() override { return highContrast; }
+  HWND ForegroundWindow() override {
+    return foreground ? *foreground : SystemEnvironment().ForegroundWindow();
+  }
+  DWORD ProcessOf(HWND window) override {
+    for (HWND other : otherPrograms)
+      if (other == window) return 0xBEEF;
+    return SystemEnvironment().ProcessOf(window);
+  }
+  PixelRect MonitorOf(HWND window) override {
+    if (monitorOf)
+      if (const auto scripted = monitorOf(window)) return *scripted;
+    return SystemEnvironment().MonitorOf(window);
+  }
+  NotificationState UserNotificationState() override { return notificationState; }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   std::optional<std::wstring> Prompt(const std::wstring& prompt,
                                      const std::wstring& title) override {

@@ -190,6 +190,8 @@ class Form {
   virtual void OnDisplayChange() {}   // WM_DISPLAYCHANGE, the screen read again
   virtual void OnWorkAreaChange() {}  // WM_SETTINGCHANGE of SPI_SETWORKAREA, the same
   virtual void OnTimeChange() {}      // WM_TIMECHANGE
+  // WM_SYSCOLORCHANGE, or WM_SETTINGCHANGE of SPI_SETHIGHCONTRAST.
+  virtual void OnColoursChange() {}
   virtual void OnResume() {}          // WM_POWERBROADCAST of PBT_APMRESUMEAUTOMATIC
   // kTrayMessage: a notification icon's callback, its lParam as it came.
   virtual void OnTrayNotification(std::uint32_t) {}
