@@ -32,8 +32,7 @@ std::optional<FrontWindow> ProgramInFront() {
 }
 
 bool FullScreenInFrontOf(HWND disc) {
-  return FullScreenInFront(ProgramInFront(), Env().MonitorOf(disc),
-                           Env().UserNotificationState());
+  return FullScreenInFront(ProgramInFront(), Env().MonitorOf(disc), Env().UserNotificationState());
 }
 
 }  // namespace kelbo

@@ -23,8 +23,9 @@ FrmMain::FrmMain()
       picturesTimer_(30, false, [this] { DecodePictures(); }),
       face_([this](const RECT& changed) { Invalidate(changed); }),
       idle_(*this, [this] { tmr2_Timer(); }),
-      imgConfig_(main_layout::PictureButtonLayout(main_layout::kImgConfig, L"Configure Options", true),
-                 {.jpegResource = IDR_CONFIGURE_JPG}, [this] { imgConfig_Click(); }),
+      imgConfig_(
+          main_layout::PictureButtonLayout(main_layout::kImgConfig, L"Configure Options", true),
+          {.jpegResource = IDR_CONFIGURE_JPG}, [this] { imgConfig_Click(); }),
       imgMin_(main_layout::PictureButtonLayout(main_layout::kImgMin, L"Minimize To System Tray"),
               {.jpegResource = IDR_MINIMIZE_JPG}, [this] { imgMin_Click(); }),
       imgExit_(main_layout::PictureButtonLayout(main_layout::kImgExit, L"Exit Program"),

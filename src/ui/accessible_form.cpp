@@ -44,7 +44,8 @@ const Libraries* Loaded() {
 
 // The form's client area: its name, role and value are answered here,
 // everything else (its children, where it is, its state) by the system's
-// object for the same window.
+// object for the same window. Once the form is gone, every question is
+// answered RPC_E_DISCONNECTED.
 class AccessibleForm final : public IAccessible {
  public:
   // Takes over `system`'s reference.
@@ -68,11 +69,7 @@ class AccessibleForm final : public IAccessible {
   ULONG STDMETHODCALLTYPE AddRef() override {
     return static_cast<ULONG>(::InterlockedIncrement(&references_));
   }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const auto left = static_cast<ULONG>(::InterlockedDecrement(&references_));
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE Release() override;
 
   // IDispatch: clients of this object call IAccessible directly.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -90,11 +87,11 @@ class AccessibleForm final : public IAccessible {
 
   // What the form itself is.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (!IsSelf(child)) return System<&IAccessible::get_accName>(child, name);
+    if (!IsSelf(child)) return system_ ? system_->get_accName(child, name) : RPC_E_DISCONNECTED;
     return name ? Text(description_.name, name) : E_POINTER;
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    if (!IsSelf(child)) return System<&IAccessible::get_accValue>(child, value);
+    if (!IsSelf(child)) return system_ ? system_->get_accValue(child, value) : RPC_E_DISCONNECTED;
     if (!value) return E_POINTER;
     *value = nullptr;
     if (!description_.value) return S_FALSE;
@@ -105,7 +102,7 @@ class AccessibleForm final : public IAccessible {
     }
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!IsSelf(child)) return System<&IAccessible::get_accRole>(child, role);
+    if (!IsSelf(child)) return system_ ? system_->get_accRole(child, role) : RPC_E_DISCONNECTED;
     if (!role) return E_POINTER;
     role->vt = VT_I4;
     role->lVal = description_.role;
@@ -114,53 +111,53 @@ class AccessibleForm final : public IAccessible {
 
   // The rest, the system's.
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    return System<&IAccessible::get_accParent>(parent);
+    return system_ ? system_->get_accParent(parent) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-    return System<&IAccessible::get_accChildCount>(count);
+    return system_ ? system_->get_accChildCount(count) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-    return System<&IAccessible::get_accChild>(child, out);
+    return system_ ? system_->get_accChild(child, out) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return System<&IAccessible::get_accDescription>(child, text);
+    return system_ ? system_->get_accDescription(child, text) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    return System<&IAccessible::get_accState>(child, state);
+    return system_ ? system_->get_accState(child, state) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return System<&IAccessible::get_accHelp>(child, help);
+    return system_ ? system_->get_accHelp(child, help) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-    return System<&IAccessible::get_accHelpTopic>(file, child, topic);
+    return system_ ? system_->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-    return System<&IAccessible::get_accKeyboardShortcut>(child, shortcut);
+    return system_ ? system_->get_accKeyboardShortcut(child, shortcut) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-    return System<&IAccessible::get_accFocus>(focus);
+    return system_ ? system_->get_accFocus(focus) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    return System<&IAccessible::get_accSelection>(selection);
+    return system_ ? system_->get_accSelection(selection) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-    return System<&IAccessible::get_accDefaultAction>(child, action);
+    return system_ ? system_->get_accDefaultAction(child, action) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-    return System<&IAccessible::accSelect>(flags, child);
+    return system_ ? system_->accSelect(flags, child) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                         VARIANT child) override {
-    return System<&IAccessible::accLocation>(left, top, width, height, child);
+    return system_ ? system_->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-    return System<&IAccessible::accNavigate>(direction, start, end);
+    return system_ ? system_->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
-    return System<&IAccessible::accHitTest>(x, y, hit);
+    return system_ ? system_->accHitTest(x, y, hit) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return System<&IAccessible::accDoDefaultAction>(child);
+    return system_ ? system_->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -170,11 +167,6 @@ class AccessibleForm final : public IAccessible {
 
   bool IsSelf(const VARIANT& child) const {
     return window_ && child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-  }
-  // Once the form is gone, every question is answered RPC_E_DISCONNECTED.
-  template <auto Method, typename... Args>
-  HRESULT System(Args... args) {
-    return system_ ? (system_->*Method)(args...) : RPC_E_DISCONNECTED;
   }
   static HRESULT Text(const std::wstring& text, BSTR* out) {
     *out = Loaded()->allocString(text.c_str());
@@ -186,6 +178,12 @@ class AccessibleForm final : public IAccessible {
   AccessibleDescription description_;
   IAccessible* system_;
 };
+
+ULONG STDMETHODCALLTYPE AccessibleForm::Release() {
+  const auto left = static_cast<ULONG>(::InterlockedDecrement(&references_));
+  if (left == 0) delete this;
+  return left;
+}
 
 Accessibility::~Accessibility() {
   Disconnect();

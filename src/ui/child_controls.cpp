@@ -100,7 +100,8 @@ void PictureButton::OnDraw(const DRAWITEMSTRUCT& item) const {
   }
 }
 
-CheckBox::CheckBox(ChildLayout layout) : ChildControl(L"BUTTON", BS_AUTOCHECKBOX, std::move(layout)) {}
+CheckBox::CheckBox(ChildLayout layout)
+    : ChildControl(L"BUTTON", BS_AUTOCHECKBOX, std::move(layout)) {}
 
 int CheckBox::Value() const {
   return static_cast<int>(::SendMessageW(hWnd(), BM_GETCHECK, 0, 0));

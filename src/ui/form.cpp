@@ -145,8 +145,8 @@ HWND Form::MakeDialog(const FormOptions& options) {
   // The dialog's layout follows the form's twips at every DPI, not the
   // dialog manager's scaling of dialog units (Windows 10 1703 and later).
   using SetBehaviour = BOOL(WINAPI*)(HWND, int, int);
-  static const auto setBehaviour = FindFunction<SetBehaviour>(::GetModuleHandleW(L"user32.dll"),
-                                                               "SetDialogDpiChangeBehavior");
+  static const auto setBehaviour =
+      FindFunction<SetBehaviour>(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior");
   constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
   if (setBehaviour) setBehaviour(made, kDisableAll, kDisableAll);
   for (std::size_t i = 0; i < children_.size(); ++i)
@@ -161,11 +161,11 @@ void Form::MakeChildren() {
   for (std::size_t i = 0; i < children_.size(); ++i) {
     ChildControl& child = *children_[i];
     const RECT r = ToPixels(child.Layout().box, scale_);
-    child.Attach(this, ::CreateWindowExW(0, child.WindowClass(), child.Layout().text.c_str(),
-                                         child.Style(), r.left, r.top, r.right - r.left,
-                                         r.bottom - r.top, hwnd_,
-                                         reinterpret_cast<HMENU>(kFirstChildId + i),
-                                         ::GetModuleHandleW(nullptr), nullptr));
+    child.Attach(
+        this, ::CreateWindowExW(0, child.WindowClass(), child.Layout().text.c_str(), child.Style(),
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                                reinterpret_cast<HMENU>(kFirstChildId + i),
+                                ::GetModuleHandleW(nullptr), nullptr));
     if (!child.hWnd()) ThrowSystemError("Cannot create a control");
     SetChildFont(child);
   }

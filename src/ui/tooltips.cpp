@@ -16,7 +16,8 @@ void Tooltips::Clear() {
 
 void Tooltips::PointerOver(HWND owner, HWND control) {
   if (tooltip_ || unavailable_) return;
-  if (std::none_of(tips_.begin(), tips_.end(), [&](const auto& tip) { return tip.first == control; }))
+  if (std::none_of(tips_.begin(), tips_.end(),
+                   [&](const auto& tip) { return tip.first == control; }))
     return;
   Make(owner);
 }

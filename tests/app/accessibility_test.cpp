@@ -97,8 +97,7 @@ TEST_F(Accessibility, ThePictureButtonsAreTheSystemsButtonsNamedByTheirCaptions)
     RECT box;
     ::GetWindowRect(b.button.hWnd(), &box);
     long left = 0, top = 0, width = 0, height = 0;
-    ASSERT_EQ(client.object->accLocation(&left, &top, &width, &height,
-                                         Client::Child(CHILDID_SELF)),
+    ASSERT_EQ(client.object->accLocation(&left, &top, &width, &height, Client::Child(CHILDID_SELF)),
               S_OK);
     EXPECT_EQ(left, box.left) << b.name;
     EXPECT_EQ(top, box.top) << b.name;

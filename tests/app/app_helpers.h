@@ -35,14 +35,16 @@ class Rendering {
     ScopedSelect select(memory_.get(), bitmap_.get());
     form.PaintClient(memory_.get(), client);
   }
-  // A child window as it draws itself (WM_PRINTCLIENT).
-  explicit Rendering(HWND window) {
+  // A child window as it draws itself (WM_PRINTCLIENT), over `ground`.
+  Rendering(HWND window, COLORREF ground) {
     RECT client;
     ::GetClientRect(window, &client);
     WindowDc screen(nullptr);
     memory_.reset(::CreateCompatibleDC(screen.dc()));
     bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
     ScopedSelect select(memory_.get(), bitmap_.get());
+    const UniqueBrush brush(::CreateSolidBrush(ground));
+    ::FillRect(memory_.get(), &client, brush.get());
     ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory_.get()), PRF_CLIENT);
   }
   COLORREF Pixel(POINT at) const {

@@ -49,7 +49,7 @@ struct ErrorsCounted {
 void ChooseConfigureFromTheMenu(FrmMain& frm) {
   SoonInsideTheLoop([] {
     HWND menu = ::FindWindowW(L"#32768", nullptr);
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+    for (const WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_DOWN}, WPARAM{VK_RETURN}}) {
       ::PostMessageW(menu, WM_KEYDOWN, key, 0);
       ::PostMessageW(menu, WM_KEYUP, key, 0);
     }

@@ -17,8 +17,8 @@ namespace {
 // A window of "another program", as large as asked.
 UniqueWindow ProgramWindow(const RECT& r) {
   UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"a film", WS_POPUP | WS_VISIBLE, r.left,
-                                        r.top, r.right - r.left, r.bottom - r.top, nullptr,
-                                        nullptr, nullptr, nullptr));
+                                        r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                        nullptr, nullptr));
   Scripted().otherPrograms.push_back(window.get());
   return window;
 }

@@ -16,8 +16,8 @@ namespace kelbo::testing {
 namespace {
 
 void Press(WPARAM key) {
-  for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-    MSG m{::GetFocus(), message, key, message == WM_KEYUP ? 0xC0000001 : 1, 0, {}};
+  for (const UINT message : {UINT{WM_KEYDOWN}, UINT{WM_KEYUP}}) {
+    MSG m{::GetFocus(), message, key, 1, 0, {}};
     if (!Form::PreTranslateMessage(m)) {
       ::TranslateMessage(&m);
       ::DispatchMessageW(&m);
@@ -53,9 +53,9 @@ TEST_F(Keyboard, TabAndTheArrowsGoRoundTheButtonsAndTheCueFollowsTheKeyboard) {
   const struct {
     WPARAM key;
     HWND then;
-  } steps[] = {{VK_TAB, arrow},   {VK_TAB, cross},   {VK_TAB, frm.cmdTran().hWnd()},
-               {VK_TAB, gear},    {VK_RIGHT, arrow}, {VK_DOWN, cross},
-               {VK_RIGHT, gear},  {VK_LEFT, cross},  {VK_UP, arrow}};
+  } steps[] = {{VK_TAB, arrow},  {VK_TAB, cross},   {VK_TAB, frm.cmdTran().hWnd()},
+               {VK_TAB, gear},   {VK_RIGHT, arrow}, {VK_DOWN, cross},
+               {VK_RIGHT, gear}, {VK_LEFT, cross},  {VK_UP, arrow}};
   for (const auto& step : steps) {
     Press(step.key);
     EXPECT_EQ(::GetFocus(), step.then) << "after key " << step.key;

@@ -161,7 +161,7 @@ TEST_F(Tray, ExitFromInsideTheMenuRemovesTheIconAndEnds) {
 // disc goes away again all the same.
 TEST_F(Tray, AQuickSecondClickOnTheArrowPutsTheDiscAwayToo) {
   HWND arrow = frm.imgMin().hWnd();
-  for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+  for (const UINT press : {UINT{WM_LBUTTONDOWN}, UINT{WM_LBUTTONDBLCLK}}) {
     ::SendMessageW(arrow, press, MK_LBUTTON, MAKELPARAM(5, 5));
     ::SendMessageW(arrow, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(frm.Tray().InTray()) << press;

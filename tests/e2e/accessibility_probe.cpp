@@ -34,8 +34,8 @@ std::string Name(IAccessible* object) {
 
 IAccessible* ClientObject(HWND window) {
   IAccessible* object = nullptr;
-  if (FAILED(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible, reinterpret_cast<void**>(&object))))
+  if (FAILED(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
     return nullptr;
   return object;
 }

@@ -8,7 +8,7 @@ import subprocess
 import sys
 import time
 
-from desktop import WINE, App, home_geometry, restart_wine_server, wait_until
+from desktop import WINE, App, home_geometry, move_pointer, restart_wine_server, wait_until
 from window_manager import UserDesktop
 from work_area import own_prefix
 
@@ -41,6 +41,7 @@ def main(exe, probe):
             assert app.geometry() == home, ("it drifted behind the film", app.geometry())
             print("a minute without input: no drift")
 
+            move_pointer(20, 20)  # the user is back, over the film, and closes it
             film.kill()
             film.wait()
             wait_until(lambda: app.visible_windows("Kelbo Time"), "not back after the film",

@@ -34,17 +34,17 @@ struct FormOptions {
   DWORD style = 0;
   DWORD exStyle = 0;
   COLORREF backColor = 0;
-  TwipsSize clientSize{};   // as designed; start-up code may resize
+  TwipsSize clientSize{};  // as designed; start-up code may resize
   // Tab, the arrows, Enter and Space move between the child controls and
   // press them, as in a dialog.
   bool dialogKeys = false;
   // Made by the dialog manager: tab order, the default button, Esc, the
   // focus kept across deactivation are the system's (dialog keys on).
   bool dialog = false;
-  int iconResource = 0;     // the title bar's and task switcher's icon; 0 for none
-                            // (loaded as the class is registered: under Wine,
-                            // handing icons to the window manager costs about
-                            // as much as making the window)
+  int iconResource = 0;  // the title bar's and task switcher's icon; 0 for none
+                         // (loaded as the class is registered: under Wine,
+                         // handing icons to the window manager costs about
+                         // as much as making the window)
   // Child controls in the common controls' current look. Off, they are the
   // window system's classic ones, which cost nothing to load.
   bool commonControls = false;
@@ -192,7 +192,7 @@ class Form {
   virtual void OnTimeChange() {}      // WM_TIMECHANGE
   // WM_SYSCOLORCHANGE, or WM_SETTINGCHANGE of SPI_SETHIGHCONTRAST.
   virtual void OnColoursChange() {}
-  virtual void OnResume() {}          // WM_POWERBROADCAST of PBT_APMRESUMEAUTOMATIC
+  virtual void OnResume() {}  // WM_POWERBROADCAST of PBT_APMRESUMEAUTOMATIC
   // kTrayMessage: a notification icon's callback, its lParam as it came.
   virtual void OnTrayNotification(std::uint32_t) {}
   virtual void OnPaintBegins() {}  // WM_PAINT, before the paint
