@@ -164,6 +164,9 @@ void FrmMain::tmr1_Timer() {
 }
 
 void FrmMain::FollowFullScreen() {
+  // Not in the start-up's own tick: the disc is not on the screen yet, and
+  // the shell's library, which the check loads, can wait for the next one.
+  if (!Visible() && !steppedAside_ && !tray_.InTray()) return;
   const bool fullScreen = FullScreenInFrontOf(hWnd());
   if (fullScreen == fullScreenInFront_) return;
   fullScreenInFront_ = fullScreen;
