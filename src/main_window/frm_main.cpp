@@ -130,16 +130,19 @@ void FrmMain::Form_Load() {
   settings::AlwaysOnTop = settings::kStartAlwaysOnTop;
   idle_.ClearIdle();
   tmr1_Timer();
-  if (Env().HighContrast()) ApplyLook();
+  ApplyLook();
 }
 
 // A high-contrast theme draws the disc in its own colours: the window's as
 // the background, lit lamps filled with the highlight colour, unlit ones
 // left empty, so that they differ by shape too; outlines and captions are
 // in the window-text colour already. The stored opacity is kept for when
-// the theme goes.
+// the theme goes. Without a theme before or after, a change of colours
+// leaves the disc alone (an opacity the options preview among it).
 void FrmMain::ApplyLook() {
   const bool highContrast = Env().HighContrast();
+  if (!highContrast && !highContrast_) return;
+  highContrast_ = highContrast;
   const COLORREF window = ::GetSysColor(COLOR_WINDOW);
   SetBackColor(highContrast ? window : main_layout::kBackColour);
   face_.SetColours(highContrast ? LampColours{::GetSysColor(COLOR_HIGHLIGHT), window}

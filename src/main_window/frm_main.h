@@ -125,6 +125,7 @@ class FrmMain : public Form {
   UINT endRequest_ = 0;
   bool fullScreenInFront_ = false;  // as last seen
   bool steppedAside_ = false;
+  bool highContrast_ = false;  // as the disc last drew it
 
  protected:
   ~FrmMain() override = default;  // held as an Owned<FrmMain>

@@ -166,8 +166,7 @@ void Form::MakeChildren() {
                                 r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                                 reinterpret_cast<HMENU>(kFirstChildId + i),
                                 ::GetModuleHandleW(nullptr), nullptr));
-    if (!child.hWnd()) ThrowSystemError("Cannot create a control");
-    SetChildFont(child);
+    if (child.hWnd()) SetChildFont(child);
   }
 }
 

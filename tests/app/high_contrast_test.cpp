@@ -2,6 +2,7 @@
 // the theme is on at start or comes and goes while the clock runs; the
 // face's own colours and the stored opacity come back after it.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,22 @@ TEST(HighContrast, TheDiscTakesTheThemesColoursOpaqueAndGivesThemBack) {
     EXPECT_EQ(own.unlit, kUnlitColour) << c.how;
     EXPECT_EQ(Alpha(frm.hWnd()), 225) << c.how;
   }
+}
+
+// Without a theme, a change of the system's colours leaves the disc as it
+// is, an opacity the options are previewing among it.
+TEST(HighContrast, AColourChangeWithoutAThemeLeavesAPreview) {
+  Owned<FrmMain> frm;
+  frm.Load();
+  frm.imgConfig_Click();
+  FrmConfig& options = *frm.frmConfig();
+  options.Sldr1().SetPosition(50);
+  ::SendMessageW(options.hWnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 50),
+                 reinterpret_cast<LPARAM>(options.Sldr1().hWnd()));
+  ASSERT_EQ(Alpha(frm.hWnd()), 50);
+  ::SendMessageW(frm.hWnd(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(Alpha(frm.hWnd()), 50);
+  options.Unload();
 }
 
 }  // namespace
