@@ -3,12 +3,14 @@
 ;   makensis -DVERSION=1.2.3 -DEXE32=... -DEXE64=... -DTEXTS=folder
 ;            -DOUTFILE=...\KelboTime-1.2.3-setup.exe KelboTime.nsi
 ; TEXTS holds README.txt, CHANGES.txt and LICENSE.txt with Windows line ends.
+; -DSIGN=command signs the uninstaller as it is made (the command gets its
+; path for %1); the setup itself is signed after makensis.
 ; -DAMD64 makes a 64-bit setup of the same script, for test machines that run
 ; no 32-bit Windows programs; the release's setup is 32-bit, so that it runs
 ; on every Windows.
 ;
 ; Silent: /S, with /STARTMENU=0|1 (1), /AUTOSTART=0|1 (0), /DESKTOP=0|1 (0)
-; and /D=folder last. An upgrade keeps the folder and the shortcuts the user
+; and /D=folder last, with or without quotes. An upgrade keeps the folder and the shortcuts the user
 ; has. Exit codes: 0 done, 1 cancelled, 2 failed or refused.
 
 Unicode true
@@ -28,7 +30,10 @@ SetDateSave off
 !include LogicLib.nsh
 !include MUI2.nsh
 !include nsDialogs.nsh
+!include StrFunc.nsh
 !include x64.nsh
+
+${StrStr}
 
 !define PRODUCT "Kelbo Time"
 !define PUBLISHER "The Kelbo Time developers"
@@ -57,6 +62,10 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}.0"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MIT License"
+
+!ifdef SIGN
+  !uninstfinalize `${SIGN}` = 0
+!endif
 
 !define MUI_ICON "${__FILEDIR__}\..\assets\cube.ico"
 !define MUI_UNICON "${__FILEDIR__}\..\assets\cube.ico"
@@ -153,6 +162,18 @@ FunctionEnd
 !macroend
 
 Function .onInit
+  ; NSIS reads /D= only without quotes, and drops a quoted folder for the
+  ; default; a package manager may put quotes around a folder with spaces.
+  System::Call 'kernel32::GetCommandLineW() t .r0'
+  ${StrStr} $1 $0 ' /D="'
+  ${If} $1 != ""
+    StrCpy $1 $1 "" 5
+    ${StrStr} $2 $1 '"'
+    StrLen $3 $1
+    StrLen $4 $2
+    IntOp $3 $3 - $4
+    StrCpy $INSTDIR $1 $3
+  ${EndIf}
   ; First install: a Start menu shortcut only. An upgrade: the shortcuts
   ; the user has now, whether the setup or the user made or deleted them.
   StrCpy $WantStartMenu 1

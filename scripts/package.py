@@ -4,15 +4,24 @@ reproducibly: the same exes and texts give the same bytes (fixed time
 stamps, order and modes). Each exe's zip is named after the processor its
 PE header names.
 
-Usage: package.py [--amd64-setup] VERSION OUT_DIR EXE [EXE...]
+Usage: package.py [--amd64-setup] [--sign CERT.pfx [--timestamp URL]]
+                  VERSION OUT_DIR EXE [EXE...]
 Writes OUT_DIR/KelboTime-VERSION-win32.zip and/or -win64.zip; given both
 processors' exes, OUT_DIR/KelboTime-VERSION-setup.exe, which holds both; and
 OUT_DIR/SHA256SUMS for all of them. The setup is a 32-bit program, which
 every Windows runs; --amd64-setup makes a 64-bit one of the same script,
-for test machines that run no 32-bit Windows programs."""
+for test machines that run no 32-bit Windows programs.
+
+--sign signs each exe before it is zipped or packed, the uninstaller that
+the setup writes, and the setup (scripts/sign: the password comes from
+KELBO_SIGN_PASSWORD). A signature holds its time, so only an unsigned
+release is the same bytes when made again."""
+
+import argparse
 
 import hashlib
 import os
+import shlex
 import struct
 import subprocess
 import sys
@@ -47,13 +56,31 @@ def windows_text(path, version):
     return text.replace("\n", "\r\n").encode("utf-8")
 
 
-def stripped(exe, tools):
+def stripped(exe, tools, signer=None):
+    """The exe without its symbols, and signed where a signer is given."""
     with tempfile.TemporaryDirectory() as folder:
         out = os.path.join(folder, "KelboTime.exe")
         # Without a fixed epoch, strip stamps the exe with the current time.
         env = dict(os.environ, SOURCE_DATE_EPOCH="0")
         subprocess.run([f"{tools}-strip", "-o", out, exe], check=True, env=env)
+        if signer:
+            sign(signer, out)
         return open(out, "rb").read()
+
+
+def signer_of(cert, timestamp):
+    """The command that signs the file named last on it; None for no
+    signing."""
+    if not cert:
+        return None
+    return [os.path.join(ROOT, "scripts", "sign"), os.path.abspath(cert), "%1",
+            *([timestamp] if timestamp else [])]
+
+
+def sign(signer, path):
+    done = subprocess.run([path if part == "%1" else part for part in signer])
+    if done.returncode != 0:
+        raise SystemExit(f"cannot sign {os.path.basename(path)}")
 
 
 def write_zip(path, files):
@@ -66,7 +93,7 @@ def write_zip(path, files):
             archive.writestr(info, data, compresslevel=9)
 
 
-def write_setup(path, version, exes, texts, amd64):
+def write_setup(path, version, exes, texts, amd64, signer):
     """The setup, made by makensis from installer/KelboTime.nsi, holding the
     stripped exes ({build: bytes}) and the texts."""
     with tempfile.TemporaryDirectory() as folder:
@@ -81,19 +108,30 @@ def write_setup(path, version, exes, texts, amd64):
                    f"-DEXE64={os.path.join(folder, 'win64.exe')}", f"-DTEXTS={folder}"]
         if amd64:
             defines.append("-DAMD64")
+        if signer:
+            # makensis hands the uninstaller it made to this command (%1).
+            defines.append("-DSIGN=" + " ".join(shlex.quote(part) if part != "%1" else '"%1"'
+                                                 for part in signer))
         script = os.path.join(ROOT, "installer", "KelboTime.nsi")
         made = subprocess.run(["makensis", "-V2", "-WX", *defines, script], capture_output=True,
                               text=True)
         if made.returncode != 0:
             raise SystemExit(f"makensis failed:\n{made.stdout}{made.stderr}")
+    if signer:
+        sign(signer, path)
 
 
 def main(*args):
-    amd64 = "--amd64-setup" in args
-    args = [a for a in args if a != "--amd64-setup"]
-    if len(args) < 3:
-        raise SystemExit(__doc__)
-    version, out_dir, *exes = args
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument("--amd64-setup", action="store_true")
+    parser.add_argument("--sign", metavar="CERT.pfx")
+    parser.add_argument("--timestamp", metavar="URL")
+    parser.add_argument("version")
+    parser.add_argument("out_dir")
+    parser.add_argument("exes", nargs="+")
+    options = parser.parse_args(args)
+    version, out_dir, exes = options.version, options.out_dir, options.exes
+    signer = signer_of(options.sign, options.timestamp)
     os.makedirs(out_dir, exist_ok=True)
     texts = [
         ("CHANGES.txt", windows_text(os.path.join(ROOT, "CHANGELOG.md"), version)),
@@ -103,13 +141,14 @@ def main(*args):
     names, builds = [], {}
     for exe in exes:
         build, tools = machine(exe)
-        builds[build] = stripped(exe, tools)
+        builds[build] = stripped(exe, tools, signer)
         name = f"KelboTime-{version}-{build}.zip"
         write_zip(os.path.join(out_dir, name), texts + [("KelboTime.exe", builds[build])])
         names.append(name)
     if len(builds) == len(MACHINES):
         name = f"KelboTime-{version}-setup.exe"
-        write_setup(os.path.join(out_dir, name), version, builds, texts, amd64)
+        write_setup(os.path.join(out_dir, name), version, builds, texts, options.amd64_setup,
+                    signer)
         names.append(name)
     sums = []
     for name in names:
