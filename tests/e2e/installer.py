@@ -1,31 +1,57 @@
-"""The setup as a Windows user and an administrator meet it, each prefix a
-Windows of its own: a silent install with start-at-sign-in, the clock
-started from the Start menu, an upgrade from an older version over the
-running clock, a silent uninstall while it runs, and the pages clicked
-through once by hand. Where 32-bit Wine runs, the release's 32-bit setup is
-tested, in a 64-bit and a 32-bit prefix; elsewhere the same script made as
-a 64-bit setup, in a 64-bit prefix.
+"""The setup as a Windows user, an administrator and a package manager meet
+it, each prefix a Windows of its own: a silent install with
+start-at-sign-in, the clock started from the Start menu, an upgrade from an
+older version over the running clock by a signed setup, a silent uninstall
+while it runs, the pages clicked through once by hand, and winget's
+manifest: its Apps entry against the registry, its location switch against
+the setup. Where 32-bit Wine runs, the release's 32-bit setup is tested, in
+a 64-bit and a 32-bit prefix; elsewhere the same script made as a 64-bit
+setup, in a 64-bit prefix.
 
 Usage: installer.py VERSION WIN32_EXE WIN64_EXE OLD_WIN32_EXE OLD_WIN64_EXE
 The old exes (another compiler's build) go into a setup of version 1.0.0,
 so that an upgrade has something else to replace."""
 
+import json
 import os
 import subprocess
 import sys
 import tempfile
 import time
+import zipfile
+
+import yaml
 
 from desktop import (ROOT, WINE, buttons_on_screen, click, keys, move_pointer, own_wine_processes,
                      restart_wine_server, run, save_screenshot, search, wait_until)
 
 sys.path.insert(0, os.path.join(ROOT, "scripts"))
+import manifests  # noqa: E402
 import package  # noqa: E402
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\KelboTime"
 SHORTCUT = "Kelbo Time.lnk"
 OLD_VERSION = "1.0.0"
 INSTALLED = ["CHANGES.txt", "KelboTime.exe", "LICENSE.txt", "README.txt", "Uninstall.exe"]
+PASSWORD = "a throwaway password"
+# A test authority and the code-signing certificate it issues.
+CERTIFICATES = """\
+[req]
+distinguished_name = name
+prompt = no
+[name]
+CN = Kelbo Time Test Authority
+[authority]
+basicConstraints = critical, CA:true
+keyUsage = critical, keyCertSign
+subjectKeyIdentifier = hash
+[signer]
+basicConstraints = critical, CA:false
+keyUsage = critical, digitalSignature
+extendedKeyUsage = codeSigning
+subjectKeyIdentifier = hash
+authorityKeyIdentifier = keyid
+"""
 
 
 class Prefix:
@@ -164,9 +190,10 @@ def check_installed(prefix, version, exe_data, want):
     return folder
 
 
-def silent_lifecycle(prefix, setups, version, new, old):
+def silent_lifecycle(prefix, setups, version, signed, old, release):
     """Old version installed silently, started from the Start menu, upgraded
-    while it runs, uninstalled while it runs."""
+    by the signed setup while it runs, uninstalled while it runs by the
+    uninstaller that setup wrote."""
     prefix.setup(setups[OLD_VERSION], "/S", "/AUTOSTART=yes", expect=2)
     assert prefix.entry() is None, "installed with a bad option"
     prefix.setup(setups[OLD_VERSION], "/S", "/AUTOSTART=1")
@@ -180,17 +207,20 @@ def silent_lifecycle(prefix, setups, version, new, old):
     wait_until(lambda: len(discs()) == 1, "no disc", timeout=30)
 
     started = time.time()
-    prefix.setup(setups[version], "/S")
+    prefix.setup(setups["signed"], "/S")
     assert clock.wait(10) == 0, ("the clock did not end cleanly", clock.returncode)
-    check_installed(prefix, version, new, want)  # the choices kept, one entry
+    check_installed(prefix, version, signed, want)  # the choices kept, one entry
+    release.check_entry(prefix)
+    assert release.verified(prefix.unix(folder + r"\Uninstall.exe")), "the uninstaller is unsigned"
     # The setup put back the clock it ended, from the new exe; nothing else
     # is left on the screen.
     wait_until(lambda: named_windows() == ["Kelbo Time"], "not the clock alone", timeout=30)
-    print(f"{prefix.arch}: upgraded to {version} over the running clock in "
-          f"{time.time() - started:.1f} s: it ended with 0 and is back")
+    print(f"{prefix.arch}: upgraded to {version} by the signed setup over the running clock in "
+          f"{time.time() - started:.1f} s: it ended with 0 and is back; the Apps entry is "
+          "the manifest's, the uninstaller signed")
 
     if prefix.arch == "win64":  # the probe that finds the gear is a 64-bit program
-        refused_while_options_open(prefix, setups[version])
+        refused_while_options_open(prefix, setups["signed"])
     # As a user starts it: the Start menu's shortcut, through the shell.
     prefix.start("start", prefix.shortcuts()["start menu"])
     wait_until(lambda: len(discs()) == 1, "no disc from the Start menu", timeout=30)
@@ -266,6 +296,124 @@ def by_hand(prefix, setup, version, new):
     wait_until(lambda: prefix.entry() is None, "the uninstall left its entry", timeout=30)
 
 
+def location_switch(prefix, setup, release):
+    """winget's silent install into a folder of the user's, as winget puts
+    the folder after the manifest's /D=: without quotes, and with them."""
+    switches = release.installer["InstallerSwitches"]
+    os.environ["WINEPREFIX"] = prefix.folder  # for the process list
+    for quotes in ("", '"'):
+        folder = r"C:\Kelbo Apps\Kelbo Time" + (" 2" if quotes else "")
+        location = switches["InstallLocation"].replace("<INSTALLPATH>", quotes + folder + quotes)
+        # A batch file hands the line on as it stands: Wine's own command
+        # line would put quotes around an argument with spaces.
+        line = f'"Z:{setup.replace("/", chr(92))}" {switches["Silent"]} {location}'
+        batch = prefix.unix(r"C:\install.bat")
+        with open(batch, "w", newline="\r\n") as out:
+            out.write(f"@{line}\n")
+        prefix.wine("cmd", "/c", r"C:\install.bat")
+        wait_until(lambda: (prefix.entry() or {}).get("InstallLocation") == folder
+                   and not own_wine_processes("-setup.exe"), f"not installed by {line}",
+                   timeout=30)
+        local = prefix.unix(folder)
+        assert sorted(os.listdir(local)) == INSTALLED, os.listdir(local)
+        prefix.setup(folder + r"\Uninstall.exe", "/S")
+        wait_until(lambda: prefix.entry() is None and not os.path.exists(local),
+                   "the uninstall left something", timeout=30)
+    print(f"{prefix.arch}: the manifest's {switches['InstallLocation']} with a folder with "
+          "spaces, with and without quotes: installed there")
+
+
+class SignedRelease:
+    """A release signed with a throwaway certificate, and its manifests."""
+
+    def __init__(self, work, version, exes, amd64):
+        self.folder = os.path.join(work, "signed")
+        self.plain_exe = exes[-1]
+        certs = os.path.join(work, "certificates")
+        os.makedirs(certs)
+        self.authority, cert = make_certificates(certs)
+        flags = ["--amd64-setup"] if amd64 else []
+        env = dict(os.environ, KELBO_SIGN_PASSWORD=PASSWORD)
+        subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "package.py"), *flags,
+                        "--sign", cert, version, self.folder, *exes], check=True,
+                       capture_output=True, env=env)
+        self.setup = os.path.join(self.folder, f"KelboTime-{version}-setup.exe")
+        self.exes = {}
+        for build in ("win32", "win64"):
+            with zipfile.ZipFile(os.path.join(self.folder, f"KelboTime-{version}-{build}.zip")) \
+                    as archive:
+                self.exes[build] = archive.read("KelboTime.exe")
+        manifests.main(version, self.folder)
+        folder = os.path.join(self.folder, "winget", "manifests", "k", "KelboTime", "KelboTime",
+                              version)
+        with open(os.path.join(folder, "KelboTime.KelboTime.installer.yaml")) as text:
+            self.installer = yaml.safe_load(text)
+        with open(os.path.join(self.folder, "scoop", "kelbotime.json")) as text:
+            shortcut = json.load(text)["shortcuts"][0][0]
+        assert shortcut == "KelboTime.exe", "Scoop's shortcut is not the exe in the zips"
+        self.check_signatures(cert, env)
+
+    def verified(self, path):
+        done = subprocess.run(["osslsigncode", "verify", "-CAfile", self.authority, "-in", path],
+                              capture_output=True, text=True)
+        return done.returncode == 0
+
+    def check_signatures(self, cert, env):
+        with tempfile.TemporaryDirectory() as folder:
+            for build, data in self.exes.items():
+                exe = os.path.join(folder, f"{build}.exe")
+                with open(exe, "wb") as out:
+                    out.write(data)
+                assert self.verified(exe), f"the {build} exe is unsigned"
+            assert self.verified(self.setup), "the setup is unsigned"
+            # The check tells signed from unsigned, and a wrong password
+            # signs nothing.
+            plain = os.path.join(folder, "plain.exe")
+            with open(plain, "wb") as out:
+                out.write(stripped(self.plain_exe))
+            assert not self.verified(plain), "an unsigned exe passed"
+            before = open(plain, "rb").read()
+            done = subprocess.run([os.path.join(ROOT, "scripts", "sign"), cert, plain],
+                                  capture_output=True, text=True,
+                                  env=dict(env, KELBO_SIGN_PASSWORD="wrong"))
+            assert done.returncode != 0 and "cannot sign" in done.stderr, done.stderr
+            assert open(plain, "rb").read() == before, "a failed signing changed the file"
+        print("signed release: both exes and the setup verify against the test authority; "
+              "a wrong password signs nothing")
+
+    def check_entry(self, prefix):
+        """The manifest's Apps entry and product code against the registry."""
+        entry = prefix.entry()
+        assert self.installer["ProductCode"] == UNINSTALL_KEY.rsplit("\\", 1)[1]
+        for apps in self.installer["AppsAndFeaturesEntries"]:
+            assert apps["ProductCode"] == self.installer["ProductCode"]
+            for name in ("DisplayName", "DisplayVersion", "Publisher"):
+                assert apps[name] == entry[name], (name, apps[name], entry[name])
+        assert self.installer["PackageVersion"] == entry["DisplayVersion"]
+
+
+def make_certificates(folder):
+    """A test authority and a code-signing certificate from it, in a .pfx
+    with PASSWORD. Returns (the authority's .pem, the .pfx)."""
+    config = os.path.join(folder, "openssl.cnf")
+    with open(config, "w") as out:
+        out.write(CERTIFICATES)
+
+    def openssl(*args):
+        subprocess.run(["openssl", *args], cwd=folder, check=True, capture_output=True)
+
+    openssl("req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "ca.key", "-out",
+            "ca.pem", "-days", "2", "-config", config, "-extensions", "authority")
+    openssl("req", "-newkey", "rsa:2048", "-nodes", "-keyout", "signer.key", "-out",
+            "signer.csr", "-subj", "/CN=The Kelbo Time developers")
+    openssl("x509", "-req", "-in", "signer.csr", "-CA", "ca.pem", "-CAkey", "ca.key",
+            "-CAcreateserial", "-out", "signer.pem", "-days", "2", "-extfile", config,
+            "-extensions", "signer")
+    openssl("pkcs12", "-export", "-inkey", "signer.key", "-in", "signer.pem", "-certfile",
+            "ca.pem", "-out", "signer.pfx", "-passout", f"pass:{PASSWORD}")
+    return os.path.join(folder, "ca.pem"), os.path.join(folder, "signer.pfx")
+
+
 def stripped(exe):
     return package.stripped(exe, package.machine(exe)[1])
 
@@ -291,6 +439,8 @@ def main(version, exe32, exe64, old32, old64):
             "two makes of the setup differ"
         sums = open(os.path.join(work, version, "SHA256SUMS")).read()
         assert f"  KelboTime-{version}-setup.exe\n" in sums, sums
+        release = SignedRelease(work, version, (exe32, exe64), amd64)
+        setups["signed"] = release.setup
         kind = "the 64-bit setup made for this test" if amd64 else "the release's 32-bit setup"
         print(f"setup: {kind}, {os.path.getsize(setups[version]):,} bytes, the same bytes "
               "when made again, in SHA256SUMS")
@@ -299,9 +449,10 @@ def main(version, exe32, exe64, old32, old64):
         for arch in arches:
             prefix = Prefix(os.path.join(work, arch), arch)
             try:
-                silent_lifecycle(prefix, setups, version, new, old)
+                silent_lifecycle(prefix, setups, version, release.exes, old, release)
                 if arch == "win64":
                     by_hand(prefix, setups[version], version, new)
+                    location_switch(prefix, setups[version], release)
             finally:
                 prefix.end()
     if amd64:
