@@ -69,18 +69,17 @@ def stripped(exe, tools, signer=None):
 
 
 def signer_of(cert, timestamp):
-    """The command that signs the file named last on it; None for no
+    """The command that signs the file named after it; None for no
     signing."""
     if not cert:
         return None
-    return [os.path.join(ROOT, "scripts", "sign"), os.path.abspath(cert), "%1",
-            *([timestamp] if timestamp else [])]
+    at = ["--timestamp", timestamp] if timestamp else []
+    return [os.path.join(ROOT, "scripts", "sign"), *at, os.path.abspath(cert)]
 
 
 def sign(signer, path):
-    done = subprocess.run([path if part == "%1" else part for part in signer])
-    if done.returncode != 0:
-        raise SystemExit(f"cannot sign {os.path.basename(path)}")
+    if subprocess.run([*signer, path]).returncode != 0:
+        raise SystemExit(f"cannot sign {os.path.basename(path)}: the release is not made")
 
 
 def write_zip(path, files):
@@ -110,8 +109,7 @@ def write_setup(path, version, exes, texts, amd64, signer):
             defines.append("-DAMD64")
         if signer:
             # makensis hands the uninstaller it made to this command (%1).
-            defines.append("-DSIGN=" + " ".join(shlex.quote(part) if part != "%1" else '"%1"'
-                                                 for part in signer))
+            defines.append("-DSIGN=" + " ".join(map(shlex.quote, signer)) + ' "%1"')
         script = os.path.join(ROOT, "installer", "KelboTime.nsi")
         made = subprocess.run(["makensis", "-V2", "-WX", *defines, script], capture_output=True,
                               text=True)

@@ -366,20 +366,25 @@ class SignedRelease:
                     out.write(data)
                 assert self.verified(exe), f"the {build} exe is unsigned"
             assert self.verified(self.setup), "the setup is unsigned"
-            # The check tells signed from unsigned, and a wrong password
-            # signs nothing.
+            # The check tells signed from unsigned; a wrong password, or a
+            # timestamp server that does not answer, signs nothing.
             plain = os.path.join(folder, "plain.exe")
             with open(plain, "wb") as out:
                 out.write(stripped(self.plain_exe))
             assert not self.verified(plain), "an unsigned exe passed"
             before = open(plain, "rb").read()
-            done = subprocess.run([os.path.join(ROOT, "scripts", "sign"), cert, plain],
-                                  capture_output=True, text=True,
-                                  env=dict(env, KELBO_SIGN_PASSWORD="wrong"))
-            assert done.returncode != 0 and "cannot sign" in done.stderr, done.stderr
-            assert open(plain, "rb").read() == before, "a failed signing changed the file"
+            sign = os.path.join(ROOT, "scripts", "sign")
+            for args, password in [
+                ([sign, cert, plain], "wrong"),
+                ([sign, "--timestamp", "http://127.0.0.1:9", cert, plain], PASSWORD),
+            ]:
+                done = subprocess.run(args, capture_output=True, text=True,
+                                      env=dict(env, KELBO_SIGN_PASSWORD=password))
+                assert done.returncode == 1 and "cannot sign" in done.stderr, (args, done.stderr)
+                assert open(plain, "rb").read() == before, "a failed signing changed the file"
+                assert not os.path.exists(plain + ".signing"), "a half-signed file was left"
         print("signed release: both exes and the setup verify against the test authority; "
-              "a wrong password signs nothing")
+              "a wrong password or a silent timestamp server signs nothing")
 
     def check_entry(self, prefix):
         """The manifest's Apps entry and product code against the registry."""
