@@ -16,6 +16,7 @@ import hashlib
 import json
 import os
 import re
+import sys
 
 # Where a release's files are published.
 DOWNLOADS = "https://github.com/kelbo-time/kelbo-time/releases/download/v{version}"
@@ -188,5 +189,4 @@ def main(*args):
 
 
 if __name__ == "__main__":
-    import sys
     main(*sys.argv[1:])

@@ -348,9 +348,14 @@ class SignedRelease:
                               version)
         with open(os.path.join(folder, "KelboTime.KelboTime.installer.yaml")) as text:
             self.installer = yaml.safe_load(text)
+        digest = manifests.sha256(self.setup).upper()
+        assert {i["InstallerSha256"] for i in self.installer["Installers"]} == {digest}
         with open(os.path.join(self.folder, "scoop", "kelbotime.json")) as text:
-            shortcut = json.load(text)["shortcuts"][0][0]
-        assert shortcut == "KelboTime.exe", "Scoop's shortcut is not the exe in the zips"
+            scoop = json.load(text)
+        assert scoop["shortcuts"][0][0] == "KelboTime.exe", "Scoop's shortcut is not in the zips"
+        for arch, build in (("32bit", "win32"), ("64bit", "win64")):
+            zip_path = os.path.join(self.folder, f"KelboTime-{version}-{build}.zip")
+            assert scoop["architecture"][arch]["hash"] == manifests.sha256(zip_path), arch
         self.check_signatures(cert, env)
 
     def verified(self, path):

@@ -1,8 +1,10 @@
 """What a user does most, over and over: put the clock away into the tray and
 fetch it back, open and close the options, open and cancel the opacity
 prompt. After a tip has shown once (the system's tooltips make their own
-objects then) and a few rounds, everything has been made once; from then on
-neither the process's GDI objects nor its memory may grow."""
+objects then) and a few rounds, nearly everything has been made once; from
+then on the process's GDI objects may not grow but for a few made once,
+later (a CI run saw 6 more by round 20, then none in the next 100 rounds),
+and not at all over the last 40 rounds; its memory may not grow."""
 
 import subprocess
 import sys
@@ -13,6 +15,10 @@ from tray import Tray, tray_windows
 
 ROUNDS = 120
 WARM_UP = 5
+CHECK_EVERY = 20
+# Objects made once after the warm-up: a leak of even one object in every
+# ten rounds makes more.
+ONE_OFF = ROUNDS // 10
 LEAKED_REGION_BYTES = []  # what each region that Wine itself leaks holds
 
 
@@ -70,15 +76,18 @@ def main(exe, probe):
         time.sleep(1)  # let what the first rounds made settle
         first = gdi_objects(probe), resident_kb(app.process.pid)
         print("after %d rounds: %d GDI objects, %d KB resident" % (WARM_UP, *first))
+        counts = []
         for number in range(1, ROUNDS + 1):
             one_round(app, tray)
-            if number % 20 == 0:
+            if number % CHECK_EVERY == 0:
+                counts.append(gdi_objects(probe))
                 print("round %d: %d GDI objects, %d KB resident" % (
-                    number, gdi_objects(probe), resident_kb(app.process.pid)), flush=True)
+                    number, counts[-1], resident_kb(app.process.pid)), flush=True)
         time.sleep(1)
         last = gdi_objects(probe), resident_kb(app.process.pid)
         print("after %d more rounds: %d GDI objects, %d KB resident" % (ROUNDS, *last))
-        assert last[0] <= first[0], ("GDI objects grew", first[0], last[0])
+        assert last[0] <= first[0] + ONE_OFF, ("GDI objects grew", first[0], last[0])
+        assert last[0] <= counts[-3], ("GDI objects grew in the last 40 rounds", counts, last[0])
         # A page or two of heap may move; a leak of a round's windows would
         # be far more over this many rounds. Where Wine leaks a region per
         # show, twice its data a round is allowed for it (heap overhead).
