@@ -462,7 +462,7 @@ def main(version, exe32, exe64, old32, old64):
                 silent_lifecycle(prefix, setups, version, release.exes, old, release)
                 if arch == "win64":
                     by_hand(prefix, setups[version], version, new)
-                    location_switch(prefix, setups[version], release)
+                    location_switch(prefix, release.setup, release)
             finally:
                 prefix.end()
     if amd64:
