@@ -190,7 +190,7 @@ def check_installed(prefix, version, exe_data, want):
     return folder
 
 
-def silent_lifecycle(prefix, setups, version, signed, old, release):
+def silent_lifecycle(prefix, setups, version, old, release):
     """Old version installed silently, started from the Start menu, upgraded
     by the signed setup while it runs, uninstalled while it runs by the
     uninstaller that setup wrote."""
@@ -209,7 +209,7 @@ def silent_lifecycle(prefix, setups, version, signed, old, release):
     started = time.time()
     prefix.setup(setups["signed"], "/S")
     assert clock.wait(10) == 0, ("the clock did not end cleanly", clock.returncode)
-    check_installed(prefix, version, signed, want)  # the choices kept, one entry
+    check_installed(prefix, version, release.exes, want)  # the choices kept, one entry
     release.check_entry(prefix)
     assert release.verified(prefix.unix(folder + r"\Uninstall.exe")), "the uninstaller is unsigned"
     # The setup put back the clock it ended, from the new exe; nothing else
@@ -459,7 +459,7 @@ def main(version, exe32, exe64, old32, old64):
         for arch in arches:
             prefix = Prefix(os.path.join(work, arch), arch)
             try:
-                silent_lifecycle(prefix, setups, version, release.exes, old, release)
+                silent_lifecycle(prefix, setups, version, old, release)
                 if arch == "win64":
                     by_hand(prefix, setups[version], version, new)
                     location_switch(prefix, release.setup, release)
