@@ -85,11 +85,13 @@ void Form::CreateForm(const FormOptions& options) {
                       options.dialog ? DLGWINDOWEXTRA : 0);
   dialog_ = options.dialog;
   dialogKeys_ = options.dialogKeys || options.dialog;
-  commonControls_ = options.commonControls;
   SetBackColor(options.backColor);
+  // The child controls in the look asked for, whoever makes them.
+  std::optional<CommonControls> look;
+  if (options.commonControls) look.emplace();
   {
     const BeingMade making(this);
-    if (!(dialog_ ? MakeDialog(options) : MakeWindow(options, PlaceAtScale(options))))
+    if (!(dialog_ ? MakeDialog(options) : MakeWindow(options)))
       ThrowSystemError("Cannot create the window");
   }
   try {
@@ -109,10 +111,10 @@ void Form::CreateForm(const FormOptions& options) {
       PlaceChildren();
     else
       MakeChildren();
-    for (ChildControl* child : children_) {
+    for (const ChildControl* child : children_)
       if (!child->hWnd()) ThrowSystemError("Cannot create a control");
-      child->OnMade();
-    }
+    SetChildFonts();
+    for (ChildControl* child : children_) child->OnMade();
     for (const ChildControl* child : tipped_) tips_.Add(child->hWnd(), child->Layout().text);
   } catch (...) {
     Unload();  // a form is made whole, or not at all
@@ -121,7 +123,8 @@ void Form::CreateForm(const FormOptions& options) {
   for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->Attach(hwnd_, i + 1);
 }
 
-HWND Form::MakeWindow(const FormOptions& options, const PixelRect& place) {
+HWND Form::MakeWindow(const FormOptions& options) {
+  const PixelRect place = PlaceAtScale(options);
   return ::CreateWindowExW(options.exStyle, options.className, options.caption.c_str(),
                            options.style, place.left, place.top, place.Width(), place.Height(),
                            nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
@@ -136,8 +139,6 @@ HWND Form::MakeDialog(const FormOptions& options) {
                      children_[i]->Style(), static_cast<WORD>(kFirstChildId + i)});
   const std::vector<WORD> layout =
       DialogTemplate(options.className, options.caption, options.style, options.exStyle, items);
-  std::optional<CommonControls> look;
-  if (commonControls_) look.emplace();
   HWND made = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr),
                                            reinterpret_cast<const DLGTEMPLATE*>(layout.data()),
                                            nullptr, nullptr, 0);
@@ -154,35 +155,36 @@ HWND Form::MakeDialog(const FormOptions& options) {
   return made;
 }
 
-// Each made in its box at the form's scale, in its font.
+// In tab order, each in its box: the load moves none of them.
 void Form::MakeChildren() {
-  std::optional<CommonControls> look;
-  if (commonControls_) look.emplace();
   for (std::size_t i = 0; i < children_.size(); ++i) {
     ChildControl& child = *children_[i];
-    const RECT r = ToPixels(child.Layout().box, scale_);
+    const RECT r = ChildBox(child);
     child.Attach(
         this, ::CreateWindowExW(0, child.WindowClass(), child.Layout().text.c_str(), child.Style(),
                                 r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                                 reinterpret_cast<HMENU>(kFirstChildId + i),
                                 ::GetModuleHandleW(nullptr), nullptr));
-    if (child.hWnd()) SetChildFont(child);
   }
 }
 
-void Form::SetChildFont(const ChildControl& child) {
-  if (child.Layout().font.face)
-    ::SendMessageW(child.hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(Font(child.Layout().font)),
-                   TRUE);
+RECT Form::ChildBox(const ChildControl& child) const {
+  return ToPixels(child.Layout().box, scale_);
 }
 
 void Form::PlaceChildren() {
   for (ChildControl* child : children_) {
-    const RECT r = ToPixels(child->Layout().box, scale_);
+    const RECT r = ChildBox(*child);
     ::SetWindowPos(child->hWnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    SetChildFont(*child);
   }
+}
+
+void Form::SetChildFonts() {
+  for (ChildControl* child : children_)
+    if (child->Layout().font.face)
+      ::SendMessageW(child->hWnd(), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(Font(child->Layout().font)), TRUE);
 }
 
 ChildControl* Form::ChildFor(HWND window) const {
@@ -393,6 +395,7 @@ void Form::RescaleTo(int dpi) {
   FontCache oldFonts = std::move(fonts_);
   fonts_ = FontCache();
   PlaceChildren();
+  SetChildFonts();
   for (ChildControl* child : children_) child->OnDpiChanged();
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }

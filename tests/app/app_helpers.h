@@ -5,11 +5,13 @@
 
 #include <shellapi.h>
 
+#include <exception>
 #include <functional>
 #include <utility>
 
 #include "ui/form.h"
 #include "ui/handles.h"
+#include "ui/screen.h"
 
 namespace kelbo::testing {
 
@@ -22,29 +24,33 @@ inline void PumpMessages() {
   }
 }
 
+// Puts the forms' error handler back however the test ends.
+struct ErrorHandlerScope {
+  explicit ErrorHandlerScope(std::function<void(const std::exception&)> handler) {
+    Form::SetErrorHandler(std::move(handler));
+  }
+  ~ErrorHandlerScope() { Form::SetErrorHandler(nullptr); }
+};
+
+// The monitors' DPI as the program reads it, until the scope ends.
+struct DpiScope {
+  explicit DpiScope(int dpi) { Screen::UseDpi(dpi); }
+  ~DpiScope() { Screen::UseDpi(0); }
+};
+
 // The client area as the form paints it, rendered into a memory DC, so that
 // it does not depend on what covers the window on screen.
 class Rendering {
  public:
-  explicit Rendering(const Form& form) {
-    RECT client;
-    ::GetClientRect(form.hWnd(), &client);
-    WindowDc screen(nullptr);
-    memory_.reset(::CreateCompatibleDC(screen.dc()));
-    bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
+  explicit Rendering(const Form& form) : Rendering(form.hWnd()) {
     ScopedSelect select(memory_.get(), bitmap_.get());
-    form.PaintClient(memory_.get(), client);
+    form.PaintClient(memory_.get(), client_);
   }
   // A child window as it draws itself (WM_PRINTCLIENT), over `ground`.
-  Rendering(HWND window, COLORREF ground) {
-    RECT client;
-    ::GetClientRect(window, &client);
-    WindowDc screen(nullptr);
-    memory_.reset(::CreateCompatibleDC(screen.dc()));
-    bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), client.right, client.bottom));
+  Rendering(HWND window, COLORREF ground) : Rendering(window) {
     ScopedSelect select(memory_.get(), bitmap_.get());
     const UniqueBrush brush(::CreateSolidBrush(ground));
-    ::FillRect(memory_.get(), &client, brush.get());
+    ::FillRect(memory_.get(), &client_, brush.get());
     ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory_.get()), PRF_CLIENT);
   }
   COLORREF Pixel(POINT at) const {
@@ -53,6 +59,15 @@ class Rendering {
   }
 
  private:
+  // A blank bitmap of the window's client size.
+  explicit Rendering(HWND window) {
+    ::GetClientRect(window, &client_);
+    WindowDc screen(nullptr);
+    memory_.reset(::CreateCompatibleDC(screen.dc()));
+    bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), client_.right, client_.bottom));
+  }
+
+  RECT client_{};
   UniqueMemoryDc memory_;
   UniqueBitmap bitmap_;
 };

@@ -180,10 +180,7 @@ TEST(DpiChange, TheDiscIsMadeAtTheMonitorsScaleNotTheSignInOne) {
 // On a monitor whose scale is not the one Windows had at sign-in, the tray
 // gets the small icon of the disc's scale, not a blurred one of the other.
 TEST(DpiChange, TheTrayIconIsMadeAtTheDiscsScale) {
-  struct Restore {
-    ~Restore() { Screen::UseDpi(0); }
-  } restore;
-  Screen::UseDpi(144);
+  const DpiScope scale(144);
   Owned<FrmMain> frm;
   frm.Load();
   frm.Show();

@@ -37,15 +37,6 @@ class SliderRefused {
   HHOOK hook_;
 };
 
-// Puts the error handler back however the test ends.
-struct ErrorsCounted {
-  ErrorsCounted() {
-    Form::SetErrorHandler([this](const std::exception&) { ++count; });
-  }
-  ~ErrorsCounted() { Form::SetErrorHandler(nullptr); }
-  int count = 0;
-};
-
 void ChooseConfigureFromTheMenu(FrmMain& frm) {
   SoonInsideTheLoop([] {
     HWND menu = ::FindWindowW(L"#32768", nullptr);
@@ -58,7 +49,8 @@ void ChooseConfigureFromTheMenu(FrmMain& frm) {
 }
 
 TEST(FailurePaths, ATrayActionThatFailsLeavesTheIconAnswering) {
-  const ErrorsCounted errors;
+  int errors = 0;
+  const ErrorHandlerScope counted([&](const std::exception&) { ++errors; });
   Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
@@ -69,7 +61,7 @@ TEST(FailurePaths, ATrayActionThatFailsLeavesTheIconAnswering) {
     ASSERT_TRUE(refused.Active());
     ChooseConfigureFromTheMenu(frm);
   }
-  EXPECT_EQ(errors.count, 1);
+  EXPECT_EQ(errors, 1);
   EXPECT_FALSE(frm.Tray().BusyForTesting());
   ::SendMessageW(frm.hWnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
   EXPECT_TRUE(frm.Visible()) << "a left press on the icon was dropped";
@@ -77,7 +69,8 @@ TEST(FailurePaths, ATrayActionThatFailsLeavesTheIconAnswering) {
 }
 
 TEST(FailurePaths, AnOptionsDialogThatCannotBeMadeIsNotKept) {
-  const ErrorsCounted errors;
+  int errors = 0;
+  const ErrorHandlerScope counted([&](const std::exception&) { ++errors; });
   Owned<FrmMain> frm;
   frm.Load();
   frm.Show();
@@ -85,7 +78,7 @@ TEST(FailurePaths, AnOptionsDialogThatCannotBeMadeIsNotKept) {
     const SliderRefused refused;
     frm.imgConfig().Click();
   }
-  EXPECT_EQ(errors.count, 1);
+  EXPECT_EQ(errors, 1);
   EXPECT_EQ(frm.frmConfig(), nullptr);
   EXPECT_EQ(Form::OpenFormsForTesting(), 1) << "a half-made dialog is still open";
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/error_report.h"
+#include "app_helpers.h"
 #include "main_window/frm_main.h"
 #include "scripted_environment.h"
 #include "ui/form.h"
@@ -36,14 +37,6 @@ TEST(FormErrors, AWindowThatCannotBeMadeThrowsWithTheReason) {
   }
   EXPECT_FALSE(form.IsLoaded());
 }
-
-// Puts the error handler back however the test ends.
-struct ErrorHandlerScope {
-  explicit ErrorHandlerScope(std::function<void(const std::exception&)> handler) {
-    Form::SetErrorHandler(std::move(handler));
-  }
-  ~ErrorHandlerScope() { Form::SetErrorHandler(nullptr); }
-};
 
 TEST(FormErrors, AnExceptionInAHandlerReachesTheErrorHandler) {
   std::string reported;

@@ -49,10 +49,6 @@ using UniqueHook = UniqueHandle<HHOOK, Unhook>;
 // inset 2 pixels, home in the bottom-right corner of the 1024 x 768 test
 // screen, 500 twips up. The window is made there: the load moves nothing.
 TEST(Layout, SquareCutToAnEllipseAndHomeAtEachScale) {
-  struct DpiScope {
-    explicit DpiScope(int dpi) { Screen::UseDpi(dpi); }
-    ~DpiScope() { Screen::UseDpi(0); }
-  };
   const struct {
     int dpi, side;
     POINT home;

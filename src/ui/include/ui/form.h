@@ -208,15 +208,17 @@ class Form {
   // The answer to a message, or nothing for the system's default.
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultAnswer(UINT message, WPARAM wParam, LPARAM lParam) const;
-  HWND MakeWindow(const FormOptions& options, const PixelRect& place);
+  HWND MakeWindow(const FormOptions& options);
   HWND MakeDialog(const FormOptions& options);
   void MakeChildren();
-  void SetChildFont(const ChildControl& child);
   ChildControl* ChildFor(HWND window) const;
   // Enter on a window that is no dialog: the button with the focus.
   std::optional<LRESULT> FocusedButtonId() const;
-  // Each child control to its box at the form's scale, in its font.
+  // Each child control's box at the form's scale; each moved to it; each
+  // in its font at that scale.
+  RECT ChildBox(const ChildControl& child) const;
   void PlaceChildren();
+  void SetChildFonts();
   // The DPI changed: fonts, pictures and child windows are made again for
   // it. The form's own size is the derived form's, or the system's advice.
   void RescaleTo(int dpi);
@@ -236,7 +238,6 @@ class Form {
   std::optional<PixelRect> held_;  // while a HeldBounds lasts
   bool dialogKeys_ = false;
   bool dialog_ = false;
-  bool commonControls_ = false;
   COLORREF backColor_ = 0;
   UniqueBrush backBrush_;  // for pictures drawn on the form's colour
   std::vector<Control*> controls_;
